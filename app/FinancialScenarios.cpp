@@ -1,0 +1,9 @@
+#include "GalleryScenarios.h"
+
+GalleryFamily financialChartFamily(QWidget* parent)
+{
+    Q_UNUSED(parent);
+    GalleryFamily family;
+    family.title = QStringLiteral("Financial Charts");
+    return family;
+}

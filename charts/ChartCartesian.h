@@ -1,0 +1,90 @@
+#pragma once
+
+// The frame the cartesian charts (line, bar, scatter) share: plot rectangle from margins and
+// legend position, legend layout, hit test and painting, grid, axes, title and value labels.
+// Pure functions of their arguments, so tests call them without a widget.
+
+#include "ChartTheme.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <QVector>
+
+class QPainter;
+
+namespace ChartCartesian {
+
+struct Margins
+{
+    int left = 56;
+    int top = 48;
+    int right = 24;
+    int legendBottom = 76; // bottom margin used only with the legend at the bottom
+};
+
+struct PlotLayout
+{
+    QRectF plot;
+    // True when the legend sits below the plot and its bottom margin was applied.
+    bool legendBottomApplied = false;
+};
+
+// `bottom` is the bottom margin without a bottom legend, `legendBottom` the one with it.
+// Positions other than Top, Right and Left count as Bottom.
+PlotLayout plotLayout(const QSize& widget, const Margins& margins, int bottom, int legendBottom,
+                      bool hasSeries, int legendPosition);
+
+struct LegendEntry
+{
+    QString name;
+    QColor color;
+    bool visible = true;
+};
+
+struct LegendItem
+{
+    int series = -1;
+    QRectF rect;
+    QColor color;
+    QString name;
+    bool visible = true;
+};
+
+enum class LegendMarker
+{
+    LineDot,       // short line with a dot (line chart)
+    RoundedSquare, // bar chart
+    Ring           // scatter chart
+};
+
+QRectF legendArea(int legendPosition, const QRectF& plot, const QSize& widget);
+bool legendIsVertical(int legendPosition);
+
+// One item per entry, hidden ones included; empty names become "Series N". Flowing items are
+// as wide as their text plus `textExtra`.
+QVector<LegendItem> layoutLegend(const QVector<LegendEntry>& entries, int legendPosition,
+                                 const QRectF& plot, const QSize& widget, const QFont& font,
+                                 qreal textExtra);
+// Series index of the first item whose rect grown by 2 pixels holds `point`, or -1.
+int legendHit(const QVector<LegendItem>& items, const QPointF& point);
+void paintLegend(QPainter& painter, const QVector<LegendItem>& items, LegendMarker marker,
+                 const ChartTheme& theme, const QFont& font);
+
+void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& theme);
+// `lines` evenly spaced horizontal grid lines from top to bottom.
+void paintHorizontalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme,
+                         int lines = 6);
+void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme);
+void paintTitle(QPainter& painter, int widgetWidth, const QString& title, const ChartTheme& theme,
+                const QFont& font);
+
+// Rect of value label k (0 at the top) of six; anchored to the plot's left edge so a legend on
+// the left never covers the labels.
+QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k);
+void paintValueLabels(QPainter& painter, const QRectF& plot, int leftMargin, double lo, double hi,
+                      const ChartTheme& theme, const QFont& font);
+
+} // namespace ChartCartesian

@@ -1,0 +1,101 @@
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace testsupport {
+
+bool hasOpenGL()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return false;
+    QOpenGLContext ctx;
+    return ctx.create();
+}
+
+void processEvents(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    } while (t.elapsed() < ms);
+}
+
+double colorShare(const QImage& src, const QColor& color, int tolerance)
+{
+    const QImage image = src.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return 0.0;
+    qint64 hits = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            if (std::abs(qRed(p) - color.red()) <= tolerance &&
+                std::abs(qGreen(p) - color.green()) <= tolerance &&
+                std::abs(qBlue(p) - color.blue()) <= tolerance)
+                ++hits;
+        }
+    }
+    return double(hits) / (double(image.width()) * image.height());
+}
+
+static int channelDiff(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+}
+
+int maxPixelDifference(const QImage& a0, const QImage& b0)
+{
+    if (a0.size() != b0.size())
+        return -1;
+    const QImage a = a0.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = b0.convertToFormat(QImage::Format_ARGB32);
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const QRgb* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            worst = std::max(worst, channelDiff(la[x], lb[x]));
+    }
+    return worst;
+}
+
+double differingShare(const QImage& a0, const QImage& b0, int tolerance)
+{
+    if (a0.size() != b0.size() || a0.isNull())
+        return 1.0;
+    const QImage a = a0.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = b0.convertToFormat(QImage::Format_ARGB32);
+    qint64 n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const QRgb* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            if (channelDiff(la[x], lb[x]) > tolerance)
+                ++n;
+    }
+    return double(n) / (double(a.width()) * a.height());
+}
+
+QString tempDir(const QString& name)
+{
+    const QString path = QDir::temp().filePath(
+        QStringLiteral("graphdeck-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(name));
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
+} // namespace testsupport
