@@ -1,0 +1,7 @@
+#include "MOXResourceFunctions.h"
+
+namespace MOXQtLib {
+
+void initLibraryResources() {}
+
+} // namespace MOXQtLib
