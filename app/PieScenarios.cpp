@@ -13,13 +13,20 @@ QVector<PieSlice> trafficSlices()
             {QStringLiteral("Video Ads"), 300, QColor(), true}};
 }
 
-MOXQOpenGLPieChart* trafficPie(QWidget* parent)
+// A chart with item tooltips on, the options every pie scenario shares.
+MOXQOpenGLPieChart* newPie(QWidget* parent, const QString& title, int legendPosition)
 {
     auto* chart = new MOXQOpenGLPieChart(parent);
-    chart->setTitle(QStringLiteral("Traffic Sources"));
-    chart->setLegendPosition(LegendRight);
+    chart->setTitle(title);
+    chart->setLegendPosition(legendPosition);
     chart->setTooltipTrigger(TooltipItem);
     chart->setTooltipVisible(true);
+    return chart;
+}
+
+MOXQOpenGLPieChart* trafficPie(QWidget* parent)
+{
+    MOXQOpenGLPieChart* chart = newPie(parent, QStringLiteral("Traffic Sources"), LegendRight);
     chart->setSlices(trafficSlices());
     return chart;
 }
@@ -35,13 +42,9 @@ MOXQOpenGLPieChart* donutPie(QWidget* parent)
 
 MOXQOpenGLPieChart* halfRingPie(QWidget* parent)
 {
-    auto* chart = new MOXQOpenGLPieChart(parent);
-    chart->setTitle(QStringLiteral("Half Ring Pie"));
-    chart->setTooltipTrigger(TooltipItem);
-    chart->setTooltipVisible(true);
+    MOXQOpenGLPieChart* chart = newPie(parent, QStringLiteral("Half Ring Pie"), LegendTop);
     chart->setInnerRadius(0.62);
     chart->setAngleRange(270, 180);
-    chart->setLegendPosition(LegendTop);
     chart->setSlices({{QStringLiteral("Chrome"), 1048, QColor(), true},
                       {QStringLiteral("Edge"), 735, QColor(), true},
                       {QStringLiteral("Safari"), 580, QColor(), true},
@@ -51,12 +54,8 @@ MOXQOpenGLPieChart* halfRingPie(QWidget* parent)
 
 MOXQOpenGLPieChart* leaderLinePie(QWidget* parent)
 {
-    auto* chart = new MOXQOpenGLPieChart(parent);
-    chart->setTitle(QStringLiteral("Leader Line Pie"));
-    chart->setTooltipTrigger(TooltipItem);
-    chart->setTooltipVisible(true);
+    MOXQOpenGLPieChart* chart = newPie(parent, QStringLiteral("Leader Line Pie"), LegendLeft);
     chart->setOutsideLabels(true);
-    chart->setLegendPosition(LegendLeft);
     chart->setSlices(trafficSlices());
     return chart;
 }
