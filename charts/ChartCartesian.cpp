@@ -161,6 +161,15 @@ void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& them
     painter.restore();
 }
 
+void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& theme, qreal radius)
+{
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(theme.plotArea);
+    painter.drawRoundedRect(plot, radius, radius);
+    painter.restore();
+}
+
 void paintHorizontalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme, int lines)
 {
     if (lines < 2)
@@ -170,6 +179,19 @@ void paintHorizontalGrid(QPainter& painter, const QRectF& plot, const ChartTheme
     for (int k = 0; k < lines; ++k) {
         const qreal y = plot.top() + k * plot.height() / (lines - 1);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    painter.restore();
+}
+
+void paintVerticalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme, int lines)
+{
+    if (lines < 2)
+        return;
+    painter.save();
+    painter.setPen(QPen(theme.grid, 1));
+    for (int k = 0; k < lines; ++k) {
+        const qreal x = plot.left() + k * plot.width() / (lines - 1);
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
     painter.restore();
 }
@@ -214,6 +236,30 @@ void paintValueLabels(QPainter& painter, const QRectF& plot, int leftMargin, dou
     for (int k = 0; k <= 5; ++k)
         painter.drawText(valueLabelRect(plot, leftMargin, k), Qt::AlignRight | Qt::AlignVCenter,
                          formatChartNumber(hi - (hi - lo) * k / 5));
+    painter.restore();
+}
+
+QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k, int intervals)
+{
+    const qreal y = plot.top() + k * plot.height() / std::max(intervals, 1);
+    return QRectF(plot.left() - leftMargin + 4, y - 8, leftMargin - 10, 16);
+}
+
+void paintValueLabelTexts(QPainter& painter, const QRectF& plot, int leftMargin,
+                          const QStringList& texts, const ChartTheme& theme, const QFont& font)
+{
+    if (texts.isEmpty())
+        return;
+    painter.save();
+    QFont f = font;
+    f.setPixelSize(11);
+    f.setWeight(50);
+    painter.setFont(f);
+    painter.setPen(theme.axisLabel);
+    const int intervals = int(texts.size()) - 1;
+    for (int k = 0; k < texts.size(); ++k)
+        painter.drawText(valueLabelRect(plot, leftMargin, k, intervals),
+                         Qt::AlignRight | Qt::AlignVCenter, texts.at(k));
     painter.restore();
 }
 

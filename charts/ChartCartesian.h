@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QPainter;
@@ -74,9 +75,12 @@ void paintLegend(QPainter& painter, const QVector<LegendItem>& items, LegendMark
                  const ChartTheme& theme, const QFont& font);
 
 void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& theme);
+void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& theme, qreal radius);
 // `lines` evenly spaced horizontal grid lines from top to bottom.
 void paintHorizontalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme,
                          int lines = 6);
+// `lines` evenly spaced vertical grid lines from left to right.
+void paintVerticalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme, int lines);
 void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme);
 void paintTitle(QPainter& painter, int widgetWidth, const QString& title, const ChartTheme& theme,
                 const QFont& font);
@@ -86,5 +90,12 @@ void paintTitle(QPainter& painter, int widgetWidth, const QString& title, const 
 QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k);
 void paintValueLabels(QPainter& painter, const QRectF& plot, int leftMargin, double lo, double hi,
                       const ChartTheme& theme, const QFont& font);
+
+// Rect of value label k (0 at the top) of `intervals` + 1, same anchoring as above.
+QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k, int intervals);
+// One label per text, evenly spaced from the plot's top (first text) to its bottom, for scales
+// whose label texts the chart formats itself.
+void paintValueLabelTexts(QPainter& painter, const QRectF& plot, int leftMargin,
+                          const QStringList& texts, const ChartTheme& theme, const QFont& font);
 
 } // namespace ChartCartesian
