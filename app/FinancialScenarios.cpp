@@ -6,20 +6,28 @@
 
 namespace {
 
-// Every financial scenario runs on the built-in sample data with item hover, tooltips and the
-// range selector on.
-MOXQFinancialChart* makeFinancialChart(QWidget* parent, const QString& title, int mode,
-                                       double start, double end)
+struct FinancialScenario
 {
-    auto* chart = new MOXQFinancialChart(parent);
-    chart->setTitle(title);
-    chart->setMode(mode);
-    chart->setTooltipTrigger(TooltipItem);
-    chart->setTooltipVisible(true);
-    chart->setRangeSelectorEnabled(true);
-    chart->setVisibleRange(start, end);
-    return chart;
-}
+    const char* tab;
+    const char* chartTitle;
+    const char* description;
+    int mode;
+    double start;
+    double end;
+};
+
+const FinancialScenario kFinancialScenarios[] = {
+    {"Basic K Line", "SSE 50 K Line",
+     "Open-high-low-close candlestick rendering with red/green direction colors and range "
+     "selection.",
+     FinancialKLine, 0.56, 1.0},
+    {"Time Sharing", "SSE 50 Time Sharing",
+     "Intraday price line with average price reference line and point tooltip.",
+     FinancialTimeSharing, 0.0, 1.0},
+    {"Volume Bars", "SSE 50 Volume Bars",
+     "Volume columns using the same financial data and direction-aware coloring.",
+     FinancialVolumeBars, 0.56, 1.0},
+};
 
 } // namespace
 
@@ -29,28 +37,21 @@ GalleryFamily financialChartFamily(QWidget* parent)
     family.title = QStringLiteral("Financial Charts");
     family.description = QStringLiteral("Candlestick, intraday time-sharing and volume views for "
                                         "stock, futures and market-monitoring scenes.");
-
-    MOXQFinancialChart* kline =
-        makeFinancialChart(parent, QStringLiteral("SSE 50 K Line"), FinancialKLine, 0.56, 1.0);
-    kline->setMovingAveragesVisible(true);
-    kline->setMovingAverages({5, 10, 20, 30});
-    family.scenarios.append({QStringLiteral("Basic K Line"), QStringLiteral("Basic K Line"),
-                             QStringLiteral("Open-high-low-close candlestick rendering with "
-                                            "red/green direction colors and range selection."),
-                             kline});
-
-    MOXQFinancialChart* intraday = makeFinancialChart(parent, QStringLiteral("SSE 50 Time Sharing"),
-                                                      FinancialTimeSharing, 0.0, 1.0);
-    family.scenarios.append({QStringLiteral("Time Sharing"), QStringLiteral("Time Sharing"),
-                             QStringLiteral("Intraday price line with average price reference "
-                                            "line and point tooltip."),
-                             intraday});
-
-    MOXQFinancialChart* volume = makeFinancialChart(parent, QStringLiteral("SSE 50 Volume Bars"),
-                                                    FinancialVolumeBars, 0.56, 1.0);
-    family.scenarios.append({QStringLiteral("Volume Bars"), QStringLiteral("Volume Bars"),
-                             QStringLiteral("Volume columns using the same financial data and "
-                                            "direction-aware coloring."),
-                             volume});
+    // All run on the built-in sample data with item hover, tooltips and the range selector.
+    for (const FinancialScenario& s : kFinancialScenarios) {
+        auto* chart = new MOXQFinancialChart(parent);
+        chart->setTitle(QString::fromLatin1(s.chartTitle));
+        chart->setMode(s.mode);
+        chart->setTooltipTrigger(TooltipItem);
+        chart->setTooltipVisible(true);
+        chart->setRangeSelectorEnabled(true);
+        chart->setVisibleRange(s.start, s.end);
+        if (s.mode == FinancialKLine) {
+            chart->setMovingAveragesVisible(true);
+            chart->setMovingAverages({5, 10, 20, 30});
+        }
+        const QString tab = QString::fromLatin1(s.tab);
+        family.scenarios.append({tab, tab, QString::fromLatin1(s.description), chart});
+    }
     return family;
 }

@@ -154,11 +154,8 @@ void paintLegend(QPainter& painter, const QVector<LegendItem>& items, LegendMark
 
 void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& theme)
 {
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(theme.plotArea);
-    painter.drawRect(plot);
-    painter.restore();
+    // A zero radius draws the plain rectangle.
+    paintPlotArea(painter, plot, theme, 0);
 }
 
 void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& theme, qreal radius)
@@ -170,30 +167,33 @@ void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& them
     painter.restore();
 }
 
-void paintHorizontalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme, int lines)
+static void paintGridLines(QPainter& painter, const QRectF& plot, const ChartTheme& theme,
+                           int lines, Qt::Orientation orientation)
 {
     if (lines < 2)
         return;
     painter.save();
     painter.setPen(QPen(theme.grid, 1));
     for (int k = 0; k < lines; ++k) {
-        const qreal y = plot.top() + k * plot.height() / (lines - 1);
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        if (orientation == Qt::Horizontal) {
+            const qreal y = plot.top() + k * plot.height() / (lines - 1);
+            painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        } else {
+            const qreal x = plot.left() + k * plot.width() / (lines - 1);
+            painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        }
     }
     painter.restore();
 }
 
+void paintHorizontalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme, int lines)
+{
+    paintGridLines(painter, plot, theme, lines, Qt::Horizontal);
+}
+
 void paintVerticalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme, int lines)
 {
-    if (lines < 2)
-        return;
-    painter.save();
-    painter.setPen(QPen(theme.grid, 1));
-    for (int k = 0; k < lines; ++k) {
-        const qreal x = plot.left() + k * plot.width() / (lines - 1);
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    }
-    painter.restore();
+    paintGridLines(painter, plot, theme, lines, Qt::Vertical);
 }
 
 void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme)
@@ -220,23 +220,16 @@ void paintTitle(QPainter& painter, int widgetWidth, const QString& title, const 
 
 QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k)
 {
-    const qreal y = plot.top() + k * plot.height() / 5;
-    return QRectF(plot.left() - leftMargin + 4, y - 8, leftMargin - 10, 16);
+    return valueLabelRect(plot, leftMargin, k, 5);
 }
 
 void paintValueLabels(QPainter& painter, const QRectF& plot, int leftMargin, double lo, double hi,
                       const ChartTheme& theme, const QFont& font)
 {
-    painter.save();
-    QFont f = font;
-    f.setPixelSize(11);
-    f.setWeight(50);
-    painter.setFont(f);
-    painter.setPen(theme.axisLabel);
+    QStringList texts;
     for (int k = 0; k <= 5; ++k)
-        painter.drawText(valueLabelRect(plot, leftMargin, k), Qt::AlignRight | Qt::AlignVCenter,
-                         formatChartNumber(hi - (hi - lo) * k / 5));
-    painter.restore();
+        texts << formatChartNumber(hi - (hi - lo) * k / 5);
+    paintValueLabelTexts(painter, plot, leftMargin, texts, theme, font);
 }
 
 QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k, int intervals)
