@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-bool fuzzyEqual(double a, double b)
+bool FinancialLayout::fuzzyEqual(double a, double b)
 {
     return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
 }
 
-void padValueRange(double* lo, double* hi)
+void FinancialLayout::padValueRange(double* lo, double* hi)
 {
     if (*lo > *hi) {
         *lo = 0.0;

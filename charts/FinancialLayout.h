@@ -30,9 +30,9 @@ struct FinancialLayout
     double valueY(double value) const;
     // The visible record under `x` by the same mapping the marks use, clamped to the slice.
     int indexAt(double x) const;
-};
 
-// Lowest and highest value, moved out by 8 % of the span, or by 1 when the ends are equal.
-// Unchanged when `lo` is above `hi` (no values): then [0, 1].
-void padValueRange(double* lo, double* hi);
-bool fuzzyEqual(double a, double b);
+    // Moves the value ends out by 8 % of the span, or by 1 when they are equal; [0, 1] when
+    // `lo` is above `hi` (no values were seen).
+    static void padValueRange(double* lo, double* hi);
+    static bool fuzzyEqual(double a, double b);
+};

@@ -206,7 +206,7 @@ FinancialLayout MOXQFinancialChartImpl::layout(const QSize& widget) const
             }
         }
     }
-    padValueRange(&lo, &hi);
+    FinancialLayout::padValueRange(&lo, &hi);
     l.lo = lo;
     l.hi = hi;
     return l;

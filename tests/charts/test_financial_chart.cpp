@@ -92,6 +92,16 @@ TEST_F(FinancialChartTest, VisibleSliceAndPlotFollowTheRangeSelector)
     EXPECT_DOUBLE_EQ(l.slotWidth(), l.plot.width());
     EXPECT_DOUBLE_EQ(l.slotCenterX(0), l.plot.center().x());
     EXPECT_EQ(l.indexAt(l.plot.right()), 0);
+
+    // A flat day still gets a scale of some height.
+    CandleRecord flat;
+    flat.open = flat.high = flat.low = flat.close = 100;
+    impl->setMode(FinancialKLine);
+    impl->setCandles({flat});
+    l = layout();
+    EXPECT_EQ(l.lo, 99);
+    EXPECT_EQ(l.hi, 101);
+    EXPECT_DOUBLE_EQ(l.valueY(100), l.plot.center().y());
 }
 
 TEST_F(FinancialChartTest, VolumeModeScalesAndHitsByTheBarsItDraws)
