@@ -16,6 +16,7 @@ namespace {
 constexpr int kRangeSelectorSpace = 44;
 constexpr double kRangeBarOffset = 42.0;
 constexpr int kHoverSlack = 8;
+constexpr int kPolylinePiece = 16;
 
 // Volume axis texts stay inside the left margin: 63.78M rather than 63782469.
 QString volumeLabel(double v)
@@ -379,22 +380,20 @@ void MOXQFinancialChartImpl::paintMovingAverages(QPainter& painter, const Financ
     painter.setBrush(Qt::NoBrush);
     for (int k = 0; k < m_movingAveragePeriods.size(); ++k) {
         const QVector<double> ma = movingAverageSeries(m_candles, m_movingAveragePeriods.at(k));
-        QPainterPath path;
-        bool started = false;
-        for (int i = l.first; i <= l.last && i < ma.size(); ++i) {
-            if (!std::isfinite(ma.at(i))) {
-                started = false;
-                continue;
-            }
-            const QPointF p(l.edgeX(i), l.valueY(ma.at(i)));
-            if (started)
-                path.lineTo(p);
-            else
-                path.moveTo(p);
-            started = true;
-        }
         painter.setPen(QPen(movingAverageColor(k, theme), 1.5));
-        painter.drawPath(path);
+        QPolygonF run;
+        for (int i = l.first; i <= l.last + 1; ++i) {
+            const bool defined = i <= l.last && i < ma.size() && std::isfinite(ma.at(i));
+            if (defined) run << QPointF(l.edgeX(i), l.valueY(ma.at(i)));
+            // Long lines go out in short pieces: one stroke over thousands of points costs far
+            // more to fill than the same points in pieces.
+            if (!defined || run.size() >= kPolylinePiece) {
+                if (run.size() > 1) painter.drawPolyline(run);
+                const QPointF joint = run.isEmpty() ? QPointF() : run.last();
+                run.clear();
+                if (defined) run << joint;
+            }
+        }
     }
     QFont f = painter.font();
     f.setPixelSize(10);
