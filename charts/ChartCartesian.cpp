@@ -1,6 +1,7 @@
 #include "ChartCartesian.h"
 
 #include "ChartFunctions.h"
+#include "MOXQChartBase.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,6 +10,37 @@
 #include <cmath>
 
 namespace ChartCartesian {
+
+FrameInput frameInput(const MOXQChartBase& chart)
+{
+    FrameInput in;
+    in.size = chart.size();
+    in.legendPosition = chart.legendPosition();
+    in.progress = chart.animationProgress();
+    in.theme = chart.chartTheme();
+    in.font = chart.font();
+    return in;
+}
+
+void applyHover(MOXQChartBase& chart, const QPoint& pos, const HoverResult& result)
+{
+    if (result.tooltip.isEmpty())
+        chart.hideTooltip();
+    else
+        chart.showTooltip(pos, result.tooltip);
+    if (result.changed) chart.update();
+}
+
+bool rangeEndsEqual(double lo, double hi)
+{
+    return std::abs(lo - hi) * 1e12 <= std::min(std::abs(lo), std::abs(hi));
+}
+
+double rangeFraction(double value, double lo, double hi)
+{
+    if (rangeEndsEqual(lo, hi)) return value - lo;
+    return (value / 2 - lo / 2) / (hi / 2 - lo / 2);
+}
 
 PlotLayout plotLayout(const QSize& widget, const Margins& m, int bottom, int legendBottom,
                       bool hasSeries, int legendPosition)
@@ -202,6 +234,32 @@ void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme)
     painter.setPen(QPen(theme.axis, 1));
     painter.drawLine(plot.topLeft(), plot.bottomLeft());
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.restore();
+}
+
+void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme, qreal baselineY)
+{
+    painter.save();
+    painter.setPen(QPen(theme.axis, 1));
+    painter.drawLine(plot.topLeft(), plot.bottomLeft());
+    painter.drawLine(QPointF(plot.left(), baselineY), QPointF(plot.right(), baselineY));
+    painter.restore();
+}
+
+void paintLabelsBelow(QPainter& painter, const QRectF& plot, const QVector<qreal>& xs,
+                      const QStringList& texts, qreal width, const ChartTheme& theme,
+                      const QFont& font)
+{
+    painter.save();
+    QFont f = font;
+    f.setPixelSize(11);
+    f.setWeight(50);
+    painter.setFont(f);
+    painter.setPen(theme.axisLabel);
+    const int n = std::min(int(xs.size()), int(texts.size()));
+    for (int k = 0; k < n; ++k)
+        painter.drawText(QRectF(xs.at(k) - width / 2, plot.bottom() + 8, width, 18),
+                         Qt::AlignCenter, texts.at(k));
     painter.restore();
 }
 

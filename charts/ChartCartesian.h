@@ -8,15 +8,47 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
 #include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+class MOXQChartBase;
 class QPainter;
 
 namespace ChartCartesian {
+
+// What a chart's geometry depends on besides its model: recomputed on every paint and every
+// mouse event, and built by hand in tests that run without a window.
+struct FrameInput
+{
+    QSize size;
+    int legendPosition = LegendBottom;
+    double progress = 1.0;
+    ChartTheme theme;
+    QFont font;
+};
+
+FrameInput frameInput(const MOXQChartBase& chart);
+
+// What a mouse move over a chart did: whether its hover state changed, and the tooltip text to
+// show (empty hides the tooltip).
+struct HoverResult
+{
+    bool changed = false;
+    QString tooltip;
+};
+
+// Shows the tooltip at `pos` or hides it, and repaints when the hover state changed.
+void applyHover(MOXQChartBase& chart, const QPoint& pos, const HoverResult& result);
+
+// The ends of a range count as equal when |lo - hi| * 1e12 <= min(|lo|, |hi|).
+bool rangeEndsEqual(double lo, double hi);
+// (v - lo) / r with r = 1 when the ends are equal and hi - lo otherwise; computed so that
+// ranges near the limits of double do not overflow.
+double rangeFraction(double value, double lo, double hi);
 
 struct Margins
 {
@@ -82,6 +114,13 @@ void paintHorizontalGrid(QPainter& painter, const QRectF& plot, const ChartTheme
 // `lines` evenly spaced vertical grid lines from left to right.
 void paintVerticalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& theme, int lines);
 void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme);
+// The left axis and a horizontal axis at `baselineY` (the zero line of a value axis).
+void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme, qreal baselineY);
+// Labels centred under the plot: text k in a box of `width` x 18 centred on xs[k], 8 pixels
+// below the plot, in the axis-label colour at pixel size 11.
+void paintLabelsBelow(QPainter& painter, const QRectF& plot, const QVector<qreal>& xs,
+                      const QStringList& texts, qreal width, const ChartTheme& theme,
+                      const QFont& font);
 void paintTitle(QPainter& painter, int widgetWidth, const QString& title, const ChartTheme& theme,
                 const QFont& font);
 

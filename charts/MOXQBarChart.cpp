@@ -1,0 +1,139 @@
+#include "MOXQBarChart.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+MOXQBarChart::MOXQBarChart(QWidget* parent) : MOXQChartBase(parent)
+{
+    m_impl = new MOXQBarChartImpl(this);
+    setMinimumSize(420, 260);
+    setMouseTracking(true);
+    setChartTheme(0);
+    setBackgroundColor(QColor());
+}
+
+MOXQBarChart::~MOXQBarChart()
+{
+    makeCurrent();
+    delete m_impl;
+    m_impl = nullptr;
+    doneCurrent();
+}
+
+void MOXQBarChart::setTitle(const QString& title)
+{
+    m_impl->title = title;
+    update();
+}
+
+QString MOXQBarChart::title() const
+{
+    return m_impl->title;
+}
+
+void MOXQBarChart::setCategories(const QStringList& categories)
+{
+    m_impl->categories = categories;
+    dropHover();
+    update();
+}
+
+QStringList MOXQBarChart::categories() const
+{
+    return m_impl->categories;
+}
+
+void MOXQBarChart::setSeries(const QVector<BarSeries>& series)
+{
+    m_impl->series = series;
+    dropHover();
+    replayAnimation();
+}
+
+QVector<BarSeries> MOXQBarChart::series() const
+{
+    return m_impl->series;
+}
+
+void MOXQBarChart::setSingleSeries(const QString& name, const QVector<double>& values,
+                                   const QColor& color)
+{
+    BarSeries s;
+    s.name = name;
+    s.values = values;
+    s.color = color;
+    setSeries({s});
+}
+
+void MOXQBarChart::setData(const QVector<double>& values)
+{
+    setSingleSeries(QStringLiteral("Data"), values, QColor());
+}
+
+void MOXQBarChart::setTooltipTrigger(int trigger)
+{
+    m_impl->tooltipTrigger = trigger;
+    if (m_impl->effectiveTrigger() == TooltipNone) dropHover();
+    update();
+}
+
+int MOXQBarChart::tooltipTrigger() const
+{
+    return m_impl->tooltipTrigger;
+}
+
+void MOXQBarChart::setTooltipVisible(bool visible)
+{
+    m_impl->tooltipVisible = visible;
+    if (!visible) dropHover();
+    update();
+}
+
+bool MOXQBarChart::tooltipVisible() const
+{
+    return m_impl->tooltipVisible;
+}
+
+void MOXQBarChart::dropHover()
+{
+    m_impl->clearHover();
+    hideTooltip();
+}
+
+void MOXQBarChart::paintFrame(QPainter& painter)
+{
+    m_impl->paint(painter, ChartCartesian::frameInput(*this));
+    paintTooltip(painter);
+}
+
+void MOXQBarChart::paintGL()
+{
+    paintGLFrame();
+}
+
+void MOXQBarChart::mouseMoveEvent(QMouseEvent* event)
+{
+    MOXQChartBase::mouseMoveEvent(event);
+    ChartCartesian::applyHover(*this, event->pos(),
+                               m_impl->hoverAt(event->pos(), ChartCartesian::frameInput(*this)));
+}
+
+void MOXQBarChart::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton &&
+        m_impl->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
+        hideTooltip();
+        update();
+        event->accept();
+        return;
+    }
+    MOXQChartBase::mousePressEvent(event);
+}
+
+void MOXQBarChart::leaveEvent(QEvent* event)
+{
+    const bool was = m_impl->clearHover();
+    hideTooltip();
+    if (was) update();
+    MOXQChartBase::leaveEvent(event);
+}

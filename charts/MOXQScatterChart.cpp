@@ -1,0 +1,114 @@
+#include "MOXQScatterChart.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+MOXQScatterChart::MOXQScatterChart(QWidget* parent) : MOXQChartBase(parent)
+{
+    m_impl = new MOXQScatterChartImpl(this);
+    setMinimumSize(420, 260);
+    setMouseTracking(true);
+    setChartTheme(0);
+    setBackgroundColor(QColor());
+    replayAnimation();
+}
+
+MOXQScatterChart::~MOXQScatterChart()
+{
+    makeCurrent();
+    delete m_impl;
+    m_impl = nullptr;
+    doneCurrent();
+}
+
+void MOXQScatterChart::setTitle(const QString& title)
+{
+    m_impl->title = title;
+    update();
+}
+
+QString MOXQScatterChart::title() const
+{
+    return m_impl->title;
+}
+
+void MOXQScatterChart::setSeries(const QVector<ScatterSeries>& series)
+{
+    m_impl->series = series;
+    dropHover();
+    replayAnimation();
+}
+
+QVector<ScatterSeries> MOXQScatterChart::series() const
+{
+    return m_impl->series;
+}
+
+void MOXQScatterChart::setTooltipTrigger(int trigger)
+{
+    m_impl->tooltipTrigger = trigger;
+    if (!m_impl->tracksHover()) dropHover();
+    update();
+}
+
+int MOXQScatterChart::tooltipTrigger() const
+{
+    return m_impl->tooltipTrigger;
+}
+
+void MOXQScatterChart::setTooltipVisible(bool visible)
+{
+    m_impl->tooltipVisible = visible;
+    if (!visible) dropHover();
+    update();
+}
+
+bool MOXQScatterChart::tooltipVisible() const
+{
+    return m_impl->tooltipVisible;
+}
+
+void MOXQScatterChart::dropHover()
+{
+    m_impl->clearHover();
+    hideTooltip();
+}
+
+void MOXQScatterChart::paintFrame(QPainter& painter)
+{
+    painter.fillRect(rect(), effectiveBackgroundColor());
+    m_impl->paint(painter, ChartCartesian::frameInput(*this));
+    paintTooltip(painter);
+}
+
+void MOXQScatterChart::paintGL()
+{
+    paintGLFrame();
+}
+
+void MOXQScatterChart::mouseMoveEvent(QMouseEvent* event)
+{
+    MOXQChartBase::mouseMoveEvent(event);
+    ChartCartesian::applyHover(*this, event->pos(),
+                               m_impl->hoverAt(event->pos(), ChartCartesian::frameInput(*this)));
+}
+
+void MOXQScatterChart::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton &&
+        m_impl->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
+        hideTooltip();
+        update();
+        event->accept();
+        return;
+    }
+    MOXQChartBase::mousePressEvent(event);
+}
+
+void MOXQScatterChart::leaveEvent(QEvent* event)
+{
+    const bool was = m_impl->clearHover();
+    hideTooltip();
+    if (was) update();
+    MOXQChartBase::leaveEvent(event);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "MOXQChartBase.h"
+#include "MOXQScatterChartImpl.h"
+
+// Points of (x, y) series over two numeric axes with a five-by-five grid. Points rise from the
+// bottom edge and swell during the entry animation; the nearest point under the mouse is
+// highlighted with a tooltip; the legend on any side toggles series.
+class MOXQScatterChart : public MOXQChartBase
+{
+    Q_OBJECT
+public:
+    explicit MOXQScatterChart(QWidget* parent = nullptr);
+    ~MOXQScatterChart() override;
+
+    void setTitle(const QString& title);
+    QString title() const;
+    // Restarts the entry animation and drops the hover state.
+    void setSeries(const QVector<ScatterSeries>& series);
+    QVector<ScatterSeries> series() const;
+
+    // TooltipItem and TooltipAxis track the nearest point; other values track nothing.
+    void setTooltipTrigger(int trigger);
+    int tooltipTrigger() const;
+    void setTooltipVisible(bool visible);
+    bool tooltipVisible() const;
+
+    MOXQScatterChartImpl* impl() const { return m_impl; }
+
+    void paintFrame(QPainter& painter) override;
+
+protected:
+    void paintGL() override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void dropHover();
+
+    MOXQScatterChartImpl* m_impl = nullptr;
+};
