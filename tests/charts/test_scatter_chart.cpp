@@ -1,0 +1,167 @@
+#include "ChartCartesian.h"
+#include "MOXQScatterChart.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+ChartCartesian::FrameInput frame(double progress = 1.0, int legendPosition = LegendBottom)
+{
+    ChartCartesian::FrameInput in;
+    in.size = QSize(800, 500);
+    in.legendPosition = legendPosition;
+    in.progress = progress;
+    in.theme = themePreset(0);
+    return in;
+}
+
+ScatterSeries points(const QString& name, const QVector<QPointF>& pts, double size = 8,
+                     bool visible = true)
+{
+    ScatterSeries s;
+    s.name = name;
+    s.points = pts;
+    s.symbolSize = size;
+    s.visible = visible;
+    return s;
+}
+
+} // namespace
+
+TEST(ScatterChart, Ranges)
+{
+    MOXQScatterChartImpl m(nullptr);
+    ScatterRange x, y;
+    m.series.clear();
+    m.ranges(&x, &y);
+    EXPECT_DOUBLE_EQ(x.lo, 0.0);
+    EXPECT_DOUBLE_EQ(x.hi, 1.0);
+    EXPECT_DOUBLE_EQ(y.hi, 1.0);
+
+    m.series = {points("hidden", {{100, 100}, {200, -50}}, 8, false)};
+    m.ranges(&x, &y);
+    EXPECT_DOUBLE_EQ(x.lo, 0.0);
+    EXPECT_DOUBLE_EQ(y.hi, 1.0);
+    EXPECT_FALSE(m.hasPoints());
+
+    // One x value: the range opens by 1 on each side, then widens by 8 % of its span.
+    m.series.append(points("a", {{5, -10}, {5, 40}, {kNaN, 1000}, {5, kInf}}));
+    m.ranges(&x, &y);
+    EXPECT_DOUBLE_EQ(x.lo, 3.84);
+    EXPECT_DOUBLE_EQ(x.hi, 6.16);
+    EXPECT_DOUBLE_EQ(y.lo, -14.0);
+    EXPECT_DOUBLE_EQ(y.hi, 44.0);
+
+    // Near the limits of double the ranges stay finite and the mapping stays in the plot.
+    m.series = {points("huge", {{-1e308, 1e308}, {1e308, -1e308}})};
+    const ScatterGeometry g = m.geometry(frame());
+    EXPECT_TRUE(std::isfinite(g.x.lo) && std::isfinite(g.x.hi));
+    const QPointF p = g.map(QPointF(1e308, 1e308));
+    EXPECT_TRUE(g.plot.contains(p));
+}
+
+TEST(ScatterChart, HitTestReachAndTies)
+{
+    MOXQScatterChartImpl m(nullptr);
+    m.series = {points("a", {{10, 10}}, 8), points("b", {{10, 10}, {20, 20}}, 8)};
+    ScatterGeometry g = m.geometry(frame());
+    const QPointF c = g.map(QPointF(10, 10));
+    // Both series hold the same point: the earlier series wins the tie.
+    ScatterHit hit = m.hitTest(c, g);
+    EXPECT_EQ(hit.series, 0);
+    EXPECT_EQ(hit.point, 0);
+    // Symbol size 8 reaches 14 pixels.
+    EXPECT_EQ(m.hitTest(c + QPointF(0, 14), g).series, 0);
+    EXPECT_EQ(m.hitTest(c + QPointF(0, 14.1), g).series, -1);
+    m.series[0].visible = false;
+    EXPECT_EQ(m.hitTest(c, g).series, 1);
+
+    // The nearest point within its own reach wins, not the nearest point overall.
+    m.series = {points("small", {{50, 50}}, 2), points("big", {{65, 50}}, 40)};
+    g.plot = QRectF(0, 0, 100, 100);
+    g.x = g.y = ScatterRange{0, 100};
+    // 10 px from "small" (reach 8), 25 px from "big" (reach 46).
+    EXPECT_EQ(m.hitTest(QPointF(40, 50), g).series, 1);
+    // Non-finite or negative sizes count as 0: a 6-pixel reach.
+    m.series = {points("nan", {{10, 10}}, kNaN), points("neg", {{10, 10}}, -5)};
+    g = m.geometry(frame());
+    EXPECT_EQ(m.hitTest(g.map(QPointF(10, 10)) + QPointF(6, 0), g).series, 0);
+    EXPECT_EQ(m.hitTest(g.map(QPointF(10, 10)) + QPointF(6.5, 0), g).series, -1);
+}
+
+TEST(ScatterChart, HoverFollowsAnimatedPositions)
+{
+    MOXQScatterChartImpl m(nullptr); // default data: Series A starts at (8, 15)
+    const QPointF finalPos = m.geometry(frame()).map(QPointF(8, 15));
+    const ScatterGeometry half = m.geometry(frame(0.5));
+    const QPointF risingPos = half.map(QPointF(8, 15));
+    EXPECT_DOUBLE_EQ(risingPos.x(), finalPos.x());
+    EXPECT_NEAR(half.plot.bottom() - risingPos.y(), (half.plot.bottom() - finalPos.y()) / 2, 1e-9);
+
+    ChartCartesian::HoverResult r = m.hoverAt(risingPos.toPoint(), frame(0.5));
+    EXPECT_TRUE(r.changed);
+    EXPECT_EQ(r.tooltip, "Series A\nx: 8\ny: 15");
+    EXPECT_FALSE(m.hoverAt(risingPos.toPoint(), frame(0.5)).changed);
+    // Where the point will be, it is not yet.
+    r = m.hoverAt(finalPos.toPoint(), frame(0.5));
+    EXPECT_TRUE(r.changed);
+    EXPECT_FALSE(m.hover.active);
+
+    // Axis tracks too; undefined triggers track nothing.
+    m.tooltipTrigger = TooltipAxis;
+    EXPECT_FALSE(m.hoverAt(finalPos.toPoint(), frame()).tooltip.isEmpty());
+    m.tooltipTrigger = -3;
+    EXPECT_TRUE(m.hoverAt(finalPos.toPoint(), frame()).changed);
+    EXPECT_FALSE(m.hover.active);
+}
+
+TEST(ScatterChart, WidgetHoverLegendAndNewData)
+{
+    MOXQScatterChart chart;
+    chart.resize(800, 500);
+    chart.setAnimationEnabled(false);
+    const ChartCartesian::FrameInput in = ChartCartesian::frameInput(chart);
+    const QPoint first = chart.impl()->geometry(in).map(QPointF(8, 15)).toPoint();
+    QMouseEvent move(QEvent::MouseMove, first, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &move);
+    EXPECT_EQ(chart.tooltipText(), "Series A\nx: 8\ny: 15");
+
+    chart.setSeries({points("", {{1, 1}})});
+    EXPECT_TRUE(chart.tooltipText().isEmpty());
+    EXPECT_FALSE(chart.impl()->hover.active);
+
+    const auto items =
+        chart.impl()->legendItems(in, chart.impl()->plotRect(in.size, in.legendPosition));
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items.at(0).name, "Series 1");
+    QMouseEvent press(QEvent::MouseButtonPress, items.at(0).rect.center().toPoint(), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &press);
+    EXPECT_FALSE(chart.series().at(0).visible);
+}
+
+TEST(ScatterChart, BadInputDrawsWithoutCrashing)
+{
+    MOXQScatterChart chart;
+    chart.resize(420, 260);
+    chart.setAnimationEnabled(false);
+    const QVector<QVector<QPointF>> inputs = {
+        {}, {{kNaN, kNaN}}, {{kInf, 1}, {1, -kInf}}, {{1e308, -1e308}, {-1e308, 1e308}}};
+    for (int pos = 0; pos < 5; ++pos)
+        for (const QVector<QPointF>& pts : inputs) {
+            chart.setLegendPosition(pos);
+            chart.setSeries({points("x", pts, kInf), points("", pts, -1)});
+            EXPECT_FALSE(chart.renderImage().isNull());
+        }
+    chart.setSeries({});
+    chart.resize(1, 1);
+    EXPECT_FALSE(chart.renderImage().isNull());
+}
