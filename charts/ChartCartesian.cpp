@@ -31,6 +31,13 @@ void applyHover(MOXQChartBase& chart, const QPoint& pos, const HoverResult& resu
     if (result.changed) chart.update();
 }
 
+void endHover(MOXQChartBase& chart, bool wasHovered)
+{
+    chart.hideTooltip();
+    if (wasHovered)
+        chart.update();
+}
+
 bool rangeEndsEqual(double lo, double hi)
 {
     return std::abs(lo - hi) * 1e12 <= std::min(std::abs(lo), std::abs(hi));

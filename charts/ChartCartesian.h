@@ -4,6 +4,7 @@
 // legend position, legend layout, hit test and painting, grid, axes, title and value labels.
 // Pure functions of their arguments, so tests call them without a widget.
 
+#include "ChartFunctions.h"
 #include "ChartTheme.h"
 
 #include <QColor>
@@ -43,6 +44,8 @@ struct HoverResult
 
 // Shows the tooltip at `pos` or hides it, and repaints when the hover state changed.
 void applyHover(MOXQChartBase& chart, const QPoint& pos, const HoverResult& result);
+// Hides the tooltip after a hover state was cleared; repaints when something was hovered.
+void endHover(MOXQChartBase& chart, bool wasHovered);
 
 // The ends of a range count as equal when |lo - hi| * 1e12 <= min(|lo|, |hi|).
 bool rangeEndsEqual(double lo, double hi);
@@ -103,6 +106,14 @@ QVector<LegendItem> layoutLegend(const QVector<LegendEntry>& entries, int legend
                                  qreal textExtra);
 // Series index of the first item whose rect grown by 2 pixels holds `point`, or -1.
 int legendHit(const QVector<LegendItem>& items, const QPointF& point);
+
+// Legend entries of series records with `name`, `color` (invalid: theme palette by index) and
+// `visible` members.
+template <class Series>
+QVector<LegendEntry> legendEntries(const QVector<Series>& series, const ChartTheme& theme);
+// Flips `visible` of the series whose legend item holds `point`; returns its index or -1.
+template <class Series>
+int toggleSeriesAt(QVector<Series>& series, const QVector<LegendItem>& items, const QPointF& point);
 void paintLegend(QPainter& painter, const QVector<LegendItem>& items, LegendMarker marker,
                  const ChartTheme& theme, const QFont& font);
 
@@ -136,5 +147,26 @@ QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k, int intervals);
 // whose label texts the chart formats itself.
 void paintValueLabelTexts(QPainter& painter, const QRectF& plot, int leftMargin,
                           const QStringList& texts, const ChartTheme& theme, const QFont& font);
+
+template <class Series>
+QVector<LegendEntry> legendEntries(const QVector<Series>& series, const ChartTheme& theme)
+{
+    QVector<LegendEntry> entries;
+    entries.reserve(series.size());
+    for (int i = 0; i < series.size(); ++i)
+        entries.append({series.at(i).name, seriesColor(series.at(i).color, i, theme),
+                        series.at(i).visible});
+    return entries;
+}
+
+template <class Series>
+int toggleSeriesAt(QVector<Series>& series, const QVector<LegendItem>& items, const QPointF& point)
+{
+    const int hit = legendHit(items, point);
+    if (hit < 0 || hit >= series.size())
+        return -1;
+    series[hit].visible = !series.at(hit).visible;
+    return hit;
+}
 
 } // namespace ChartCartesian

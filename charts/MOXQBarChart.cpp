@@ -96,8 +96,7 @@ bool MOXQBarChart::tooltipVisible() const
 
 void MOXQBarChart::dropHover()
 {
-    m_impl->clearHover();
-    hideTooltip();
+    ChartCartesian::endHover(*this, m_impl->clearHover());
 }
 
 void MOXQBarChart::paintFrame(QPainter& painter)
@@ -122,8 +121,7 @@ void MOXQBarChart::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton &&
         m_impl->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
-        hideTooltip();
-        update();
+        ChartCartesian::endHover(*this, true);
         event->accept();
         return;
     }
@@ -132,8 +130,6 @@ void MOXQBarChart::mousePressEvent(QMouseEvent* event)
 
 void MOXQBarChart::leaveEvent(QEvent* event)
 {
-    const bool was = m_impl->clearHover();
-    hideTooltip();
-    if (was) update();
+    ChartCartesian::endHover(*this, m_impl->clearHover());
     MOXQChartBase::leaveEvent(event);
 }

@@ -152,11 +152,8 @@ BarGeometry MOXQBarChartImpl::geometry(const FrameInput& in) const
 
 QVector<LegendItem> MOXQBarChartImpl::legendItems(const FrameInput& in, const QRectF& plot) const
 {
-    QVector<LegendEntry> entries;
-    entries.reserve(series.size());
-    for (int i = 0; i < series.size(); ++i)
-        entries.append({series.at(i).name, fillColor(i, in.theme), series.at(i).visible});
-    return layoutLegend(entries, in.legendPosition, plot, in.size, in.font, 38);
+    return layoutLegend(legendEntries(series, in.theme), in.legendPosition, plot, in.size, in.font,
+                        38);
 }
 
 int MOXQBarChartImpl::axisCategory(const QRectF& plot, int count, qreal x)
@@ -224,13 +221,10 @@ bool MOXQBarChartImpl::clearHover()
 
 int MOXQBarChartImpl::toggleLegendAt(const QPointF& pos, const FrameInput& in)
 {
-    const int hit = legendHit(legendItems(in, plotRect(in.size, in.legendPosition)), pos);
-    if (hit >= 0 && hit < series.size()) {
-        series[hit].visible = !series.at(hit).visible;
-        clearHover();
-        return hit;
-    }
-    return -1;
+    const int hit =
+        toggleSeriesAt(series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
+    if (hit >= 0) clearHover();
+    return hit;
 }
 
 void MOXQBarChartImpl::paint(QPainter& painter, const FrameInput& in) const

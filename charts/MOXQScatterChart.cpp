@@ -70,8 +70,7 @@ bool MOXQScatterChart::tooltipVisible() const
 
 void MOXQScatterChart::dropHover()
 {
-    m_impl->clearHover();
-    hideTooltip();
+    ChartCartesian::endHover(*this, m_impl->clearHover());
 }
 
 void MOXQScatterChart::paintFrame(QPainter& painter)
@@ -97,8 +96,7 @@ void MOXQScatterChart::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton &&
         m_impl->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
-        hideTooltip();
-        update();
+        ChartCartesian::endHover(*this, true);
         event->accept();
         return;
     }
@@ -107,8 +105,6 @@ void MOXQScatterChart::mousePressEvent(QMouseEvent* event)
 
 void MOXQScatterChart::leaveEvent(QEvent* event)
 {
-    const bool was = m_impl->clearHover();
-    hideTooltip();
-    if (was) update();
+    ChartCartesian::endHover(*this, m_impl->clearHover());
     MOXQChartBase::leaveEvent(event);
 }

@@ -122,11 +122,8 @@ ScatterGeometry MOXQScatterChartImpl::geometry(const FrameInput& in) const
 QVector<LegendItem> MOXQScatterChartImpl::legendItems(const FrameInput& in,
                                                       const QRectF& plot) const
 {
-    QVector<LegendEntry> entries;
-    entries.reserve(series.size());
-    for (int i = 0; i < series.size(); ++i)
-        entries.append({series.at(i).name, pointColor(i, in.theme), series.at(i).visible});
-    return layoutLegend(entries, in.legendPosition, plot, in.size, in.font, 36);
+    return layoutLegend(legendEntries(series, in.theme), in.legendPosition, plot, in.size, in.font,
+                        36);
 }
 
 ScatterHit MOXQScatterChartImpl::hitTest(const QPointF& pos, const ScatterGeometry& g) const
@@ -180,13 +177,10 @@ bool MOXQScatterChartImpl::clearHover()
 
 int MOXQScatterChartImpl::toggleLegendAt(const QPointF& pos, const FrameInput& in)
 {
-    const int hit = legendHit(legendItems(in, plotRect(in.size, in.legendPosition)), pos);
-    if (hit >= 0 && hit < series.size()) {
-        series[hit].visible = !series.at(hit).visible;
-        clearHover();
-        return hit;
-    }
-    return -1;
+    const int hit =
+        toggleSeriesAt(series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
+    if (hit >= 0) clearHover();
+    return hit;
 }
 
 void MOXQScatterChartImpl::paint(QPainter& painter, const FrameInput& in) const
