@@ -22,37 +22,37 @@ MOXQBarChart::~MOXQBarChart()
 
 void MOXQBarChart::setTitle(const QString& title)
 {
-    m_impl->title = title;
+    m_impl->setTitle(title);
     update();
 }
 
 QString MOXQBarChart::title() const
 {
-    return m_impl->title;
+    return m_impl->title();
 }
 
 void MOXQBarChart::setCategories(const QStringList& categories)
 {
-    m_impl->categories = categories;
-    dropHover();
+    m_impl->setCategories(categories);
+    hideTooltip();
     update();
 }
 
 QStringList MOXQBarChart::categories() const
 {
-    return m_impl->categories;
+    return m_impl->categories();
 }
 
 void MOXQBarChart::setSeries(const QVector<BarSeries>& series)
 {
-    m_impl->series = series;
-    dropHover();
+    m_impl->setSeries(series);
+    hideTooltip();
     replayAnimation();
 }
 
 QVector<BarSeries> MOXQBarChart::series() const
 {
-    return m_impl->series;
+    return m_impl->series();
 }
 
 void MOXQBarChart::setSingleSeries(const QString& name, const QVector<double>& values,
@@ -72,31 +72,26 @@ void MOXQBarChart::setData(const QVector<double>& values)
 
 void MOXQBarChart::setTooltipTrigger(int trigger)
 {
-    m_impl->tooltipTrigger = trigger;
-    if (m_impl->effectiveTrigger() == TooltipNone) dropHover();
+    m_impl->setTooltipTrigger(trigger);
+    if (m_impl->effectiveTrigger() == TooltipNone) hideTooltip();
     update();
 }
 
 int MOXQBarChart::tooltipTrigger() const
 {
-    return m_impl->tooltipTrigger;
+    return m_impl->tooltipTrigger();
 }
 
 void MOXQBarChart::setTooltipVisible(bool visible)
 {
-    m_impl->tooltipVisible = visible;
-    if (!visible) dropHover();
+    m_impl->setTooltipVisible(visible);
+    if (!visible) hideTooltip();
     update();
 }
 
 bool MOXQBarChart::tooltipVisible() const
 {
-    return m_impl->tooltipVisible;
-}
-
-void MOXQBarChart::dropHover()
-{
-    ChartCartesian::endHover(*this, m_impl->clearHover());
+    return m_impl->tooltipVisible();
 }
 
 void MOXQBarChart::paintFrame(QPainter& painter)

@@ -41,7 +41,5 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void dropHover();
-
     MOXQBarChartImpl* m_impl = nullptr;
 };

@@ -24,24 +24,65 @@ qreal BarGeometry::valueToY(double value) const
     return plot.bottom() - rangeFraction(value, range.lo, range.hi) * plot.height();
 }
 
-MOXQBarChartImpl::MOXQBarChartImpl(QWidget* owner, QObject* parent)
-    : QObject(parent), m_owner(owner)
+MOXQBarChartImpl::MOXQBarChartImpl(MOXQChartBase* owner) : m_owner(owner)
 {
-    categories = QStringList{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-                             QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
-                             QStringLiteral("Sun")};
+    m_categories = QStringList{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
+                               QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
+                               QStringLiteral("Sun")};
     BarSeries data;
     data.name = QStringLiteral("Data");
     data.values = {120, 200, 150, 80, 70, 110, 130};
-    series.append(data);
+    m_series.append(data);
+}
+
+void MOXQBarChartImpl::setTitle(const QString& title)
+{
+    m_title = title;
+}
+
+void MOXQBarChartImpl::setCategories(const QStringList& categories)
+{
+    m_categories = categories;
+    clearHover();
+}
+
+void MOXQBarChartImpl::setSeries(const QVector<BarSeries>& series)
+{
+    m_series = series;
+    clearHover();
+}
+
+bool MOXQBarChartImpl::setSeriesVisible(int index, bool visible)
+{
+    if (index < 0 || index >= m_series.size()) return false;
+    m_series[index].visible = visible;
+    clearHover();
+    return true;
+}
+
+void MOXQBarChartImpl::setTooltipVisible(bool visible)
+{
+    m_tooltipVisible = visible;
+    if (!visible) clearHover();
+}
+
+void MOXQBarChartImpl::setTooltipTrigger(int trigger)
+{
+    m_tooltipTrigger = trigger;
+    if (effectiveTrigger() == TooltipNone) clearHover();
+}
+
+void MOXQBarChartImpl::setMargins(const Margins& margins)
+{
+    m_margins = margins;
 }
 
 int MOXQBarChartImpl::effectiveTrigger() const
 {
-    switch (tooltipTrigger) {
+    switch (m_tooltipTrigger) {
     case TooltipItem:
     case TooltipAxis:
-        return tooltipTrigger;
+        return m_tooltipTrigger;
     default:
         return TooltipNone;
     }
@@ -54,15 +95,15 @@ bool MOXQBarChartImpl::hasValues() const
 
 bool MOXQBarChartImpl::hasValueAt(int category) const
 {
-    for (const BarSeries& s : series)
+    for (const BarSeries& s : m_series)
         if (s.visible && finiteAt(s.values, category)) return true;
     return false;
 }
 
 int MOXQBarChartImpl::categoryCount() const
 {
-    int n = std::max(1, int(categories.size()));
-    for (const BarSeries& s : series)
+    int n = std::max(1, int(m_categories.size()));
+    for (const BarSeries& s : m_series)
         if (s.visible) n = std::max(n, int(s.values.size()));
     return n;
 }
@@ -72,7 +113,7 @@ BarValueRange MOXQBarChartImpl::valueRange() const
     BarValueRange r;
     double lo = 0.0;
     double hi = 0.0;
-    for (const BarSeries& s : series) {
+    for (const BarSeries& s : m_series) {
         if (!s.visible) continue;
         for (double v : s.values) {
             if (!std::isfinite(v)) continue;
@@ -94,22 +135,24 @@ BarValueRange MOXQBarChartImpl::valueRange() const
 
 QColor MOXQBarChartImpl::fillColor(int seriesIndex, const ChartTheme& theme) const
 {
-    const QColor own =
-        seriesIndex >= 0 && seriesIndex < series.size() ? series.at(seriesIndex).color : QColor();
+    const QColor own = seriesIndex >= 0 && seriesIndex < m_series.size()
+                           ? m_series.at(seriesIndex).color
+                           : QColor();
     return seriesColor(own, seriesIndex, theme);
 }
 
 QColor MOXQBarChartImpl::borderColor(int seriesIndex, const ChartTheme& theme) const
 {
-    if (seriesIndex >= 0 && seriesIndex < series.size() &&
-        series.at(seriesIndex).borderColor.isValid())
-        return series.at(seriesIndex).borderColor;
+    if (seriesIndex >= 0 && seriesIndex < m_series.size() &&
+        m_series.at(seriesIndex).borderColor.isValid())
+        return m_series.at(seriesIndex).borderColor;
     return fillColor(seriesIndex, theme).darker(120);
 }
 
 QRectF MOXQBarChartImpl::plotRect(const QSize& size, int legendPosition) const
 {
-    return plotLayout(size, margins, 42, margins.legendBottom, !series.isEmpty(), legendPosition)
+    return plotLayout(size, m_margins, 42, m_margins.legendBottom, !m_series.isEmpty(),
+                      legendPosition)
         .plot;
 }
 
@@ -126,7 +169,7 @@ BarGeometry MOXQBarChartImpl::geometry(const FrameInput& in) const
     const qreal inset = std::min<qreal>(18, 0.16 * groupWidth);
     const qreal gap = std::min<qreal>(12, 0.08 * groupWidth);
     int visible = 0;
-    for (const BarSeries& s : series)
+    for (const BarSeries& s : m_series)
         visible += s.visible ? 1 : 0;
     visible = std::max(1, visible);
     const qreal width = std::max<qreal>(
@@ -135,8 +178,8 @@ BarGeometry MOXQBarChartImpl::geometry(const FrameInput& in) const
     for (int i = 0; i < n; ++i) {
         const qreal x0 = g.plot.left() + i * groupWidth + inset;
         int slot = 0;
-        for (int si = 0; si < series.size(); ++si) {
-            const BarSeries& s = series.at(si);
+        for (int si = 0; si < m_series.size(); ++si) {
+            const BarSeries& s = m_series.at(si);
             if (!s.visible || !finiteAt(s.values, i)) continue;
             const qreal x = x0 + slot * (width + gap);
             ++slot;
@@ -152,8 +195,8 @@ BarGeometry MOXQBarChartImpl::geometry(const FrameInput& in) const
 
 QVector<LegendItem> MOXQBarChartImpl::legendItems(const FrameInput& in, const QRectF& plot) const
 {
-    return layoutLegend(legendEntries(series, in.theme), in.legendPosition, plot, in.size, in.font,
-                        38);
+    return layoutLegend(legendEntries(m_series, in.theme), in.legendPosition, plot, in.size,
+                        in.font, 38);
 }
 
 int MOXQBarChartImpl::axisCategory(const QRectF& plot, int count, qreal x)
@@ -166,7 +209,7 @@ int MOXQBarChartImpl::axisCategory(const QRectF& plot, int count, qreal x)
 
 QString MOXQBarChartImpl::seriesLabel(int seriesIndex) const
 {
-    const QString& name = series.at(seriesIndex).name;
+    const QString& name = m_series.at(seriesIndex).name;
     return name.isEmpty() ? QStringLiteral("Series") : name;
 }
 
@@ -180,15 +223,16 @@ HoverResult MOXQBarChartImpl::hoverAt(const QPoint& pos, const FrameInput& in)
     if (trigger == TooltipItem) {
         for (const BarRect& bar : g.bars) {
             if (!bar.rect.adjusted(-2, -2, 2, 2).contains(pos)) continue;
-            const bool changed = !hover.active || hover.category != bar.category ||
-                                 hover.series != bar.series || hover.position != pos;
-            hover = {true, bar.category, bar.series, pos};
+            const bool changed = !m_hover.active || m_hover.category != bar.category ||
+                                 m_hover.series != bar.series || m_hover.position != pos;
+            m_hover = {true, bar.category, bar.series, pos};
             HoverResult r{changed, QString()};
-            if (tooltipVisible)
+            if (m_tooltipVisible)
                 r.tooltip =
                     QStringLiteral("%1\n%2: %3")
-                        .arg(seriesLabel(bar.series), chartCategoryLabel(categories, bar.category),
-                             formatChartNumber(series.at(bar.series).values.at(bar.category)));
+                        .arg(seriesLabel(bar.series),
+                             chartCategoryLabel(m_categories, bar.category),
+                             formatChartNumber(m_series.at(bar.series).values.at(bar.category)));
             return r;
         }
         return {clearHover(), QString()};
@@ -196,13 +240,13 @@ HoverResult MOXQBarChartImpl::hoverAt(const QPoint& pos, const FrameInput& in)
 
     const int c = axisCategory(g.plot, g.categoryCount, pos.x());
     if (!hasValueAt(c)) return {clearHover(), QString()};
-    const bool changed = !hover.active || hover.category != c || hover.position != pos;
-    hover = {true, c, -1, pos};
+    const bool changed = !m_hover.active || m_hover.category != c || m_hover.position != pos;
+    m_hover = {true, c, -1, pos};
     HoverResult r{changed, QString()};
-    if (tooltipVisible) {
-        QStringList lines{chartCategoryLabel(categories, c)};
-        for (int si = 0; si < series.size(); ++si) {
-            const BarSeries& s = series.at(si);
+    if (m_tooltipVisible) {
+        QStringList lines{chartCategoryLabel(m_categories, c)};
+        for (int si = 0; si < m_series.size(); ++si) {
+            const BarSeries& s = m_series.at(si);
             if (s.visible && finiteAt(s.values, c))
                 lines.append(QStringLiteral("%1: %2").arg(seriesLabel(si),
                                                           formatChartNumber(s.values.at(c))));
@@ -214,15 +258,15 @@ HoverResult MOXQBarChartImpl::hoverAt(const QPoint& pos, const FrameInput& in)
 
 bool MOXQBarChartImpl::clearHover()
 {
-    const bool was = hover.active;
-    hover = BarHoverState();
+    const bool was = m_hover.active;
+    m_hover = BarHoverState();
     return was;
 }
 
 int MOXQBarChartImpl::toggleLegendAt(const QPointF& pos, const FrameInput& in)
 {
     const int hit =
-        toggleSeriesAt(series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
+        toggleSeriesAt(m_series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
     if (hit >= 0) clearHover();
     return hit;
 }
@@ -236,10 +280,10 @@ void MOXQBarChartImpl::paint(QPainter& painter, const FrameInput& in) const
     paintAxes(painter, g.plot, theme, g.baseline);
 
     const int trigger = effectiveTrigger();
-    if (hover.active && hover.category >= 0 && hasValueAt(hover.category)) {
+    if (m_hover.active && m_hover.category >= 0 && hasValueAt(m_hover.category)) {
         painter.save();
         painter.setPen(QPen(theme.pointer, 1, Qt::DashLine));
-        const qreal x = g.plot.left() + g.groupWidth * (hover.category + 0.5);
+        const qreal x = g.plot.left() + g.groupWidth * (m_hover.category + 0.5);
         painter.drawLine(QPointF(x, g.plot.top()), QPointF(x, g.plot.bottom()));
         painter.restore();
     }
@@ -247,8 +291,8 @@ void MOXQBarChartImpl::paint(QPainter& painter, const FrameInput& in) const
     painter.save();
     for (const BarRect& bar : g.bars) {
         if (bar.rect.width() <= 0 || bar.rect.height() <= 0) continue;
-        const bool sameCategory = hover.active && hover.category == bar.category;
-        const bool hotItem = trigger == TooltipItem && sameCategory && hover.series == bar.series;
+        const bool sameCategory = m_hover.active && m_hover.category == bar.category;
+        const bool hotItem = trigger == TooltipItem && sameCategory && m_hover.series == bar.series;
         const bool hotColumn = trigger == TooltipAxis && sameCategory;
         painter.setBrush(hotItem || hotColumn ? bar.color.lighter(115) : bar.color);
         painter.setPen(QPen(borderColor(bar.series, theme), hotItem ? 2 : 1));
@@ -256,14 +300,14 @@ void MOXQBarChartImpl::paint(QPainter& painter, const FrameInput& in) const
     }
     painter.restore();
 
-    paintTitle(painter, in.size.width(), title, theme, in.font);
-    paintValueLabels(painter, g.plot, margins.left, g.range.lo, g.range.hi, theme, in.font);
+    paintTitle(painter, in.size.width(), m_title, theme, in.font);
+    paintValueLabels(painter, g.plot, m_margins.left, g.range.lo, g.range.hi, theme, in.font);
 
     QVector<qreal> xs;
     QStringList labels;
     for (int i = 0; i < g.categoryCount; ++i) {
         xs.append(g.plot.left() + i * g.groupWidth + g.groupWidth / 2);
-        labels.append(chartCategoryLabel(categories, i));
+        labels.append(chartCategoryLabel(m_categories, i));
     }
     paintLabelsBelow(painter, g.plot, xs, labels, 68, theme, in.font);
     paintLegend(painter, legendItems(in, g.plot), LegendMarker::RoundedSquare, theme, in.font);

@@ -11,8 +11,8 @@
 #include <QStringList>
 #include <QVector>
 
+class MOXQChartBase;
 class QPainter;
-class QWidget;
 
 // One series of the bar chart. Invalid colours resolve from the theme by the series' place in
 // the whole list, so hiding a series never recolours the others.
@@ -69,17 +69,29 @@ class MOXQBarChartImpl : public QObject
 {
     Q_OBJECT
 public:
-    explicit MOXQBarChartImpl(QWidget* owner, QObject* parent = nullptr);
+    explicit MOXQBarChartImpl(MOXQChartBase* owner);
 
-    QWidget* owner() const { return m_owner; }
+    MOXQChartBase* owner() const { return m_owner; }
 
-    QString title = QStringLiteral("Basic Bar Chart");
-    QStringList categories;
-    QVector<BarSeries> series;
-    bool tooltipVisible = false;
-    int tooltipTrigger = TooltipNone;
-    ChartCartesian::Margins margins;
-    BarHoverState hover;
+    QString title() const { return m_title; }
+    void setTitle(const QString& title);
+    // New categories and new series drop the hover state.
+    QStringList categories() const { return m_categories; }
+    void setCategories(const QStringList& categories);
+    const QVector<BarSeries>& series() const { return m_series; }
+    void setSeries(const QVector<BarSeries>& series);
+    // False for an index out of range.
+    bool setSeriesVisible(int index, bool visible);
+    bool tooltipVisible() const { return m_tooltipVisible; }
+    // Hiding tooltips drops the hover state.
+    void setTooltipVisible(bool visible);
+    // The stored value, which may be undefined.
+    int tooltipTrigger() const { return m_tooltipTrigger; }
+    // A trigger that tracks nothing drops the hover state.
+    void setTooltipTrigger(int trigger);
+    const ChartCartesian::Margins& margins() const { return m_margins; }
+    void setMargins(const ChartCartesian::Margins& margins);
+    const BarHoverState& hover() const { return m_hover; }
 
     // The stored trigger, with values other than None, Item and Axis read as None.
     int effectiveTrigger() const;
@@ -109,5 +121,12 @@ public:
 private:
     QString seriesLabel(int seriesIndex) const;
 
-    QWidget* m_owner = nullptr;
+    MOXQChartBase* m_owner = nullptr;
+    QString m_title = QStringLiteral("Basic Bar Chart");
+    QStringList m_categories;
+    QVector<BarSeries> m_series;
+    bool m_tooltipVisible = false;
+    int m_tooltipTrigger = TooltipNone;
+    ChartCartesian::Margins m_margins;
+    BarHoverState m_hover;
 };

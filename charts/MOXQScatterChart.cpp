@@ -23,54 +23,49 @@ MOXQScatterChart::~MOXQScatterChart()
 
 void MOXQScatterChart::setTitle(const QString& title)
 {
-    m_impl->title = title;
+    m_impl->setTitle(title);
     update();
 }
 
 QString MOXQScatterChart::title() const
 {
-    return m_impl->title;
+    return m_impl->title();
 }
 
 void MOXQScatterChart::setSeries(const QVector<ScatterSeries>& series)
 {
-    m_impl->series = series;
-    dropHover();
+    m_impl->setSeries(series);
+    hideTooltip();
     replayAnimation();
 }
 
 QVector<ScatterSeries> MOXQScatterChart::series() const
 {
-    return m_impl->series;
+    return m_impl->series();
 }
 
 void MOXQScatterChart::setTooltipTrigger(int trigger)
 {
-    m_impl->tooltipTrigger = trigger;
-    if (!m_impl->tracksHover()) dropHover();
+    m_impl->setTooltipTrigger(trigger);
+    if (!m_impl->tracksHover()) hideTooltip();
     update();
 }
 
 int MOXQScatterChart::tooltipTrigger() const
 {
-    return m_impl->tooltipTrigger;
+    return m_impl->tooltipTrigger();
 }
 
 void MOXQScatterChart::setTooltipVisible(bool visible)
 {
-    m_impl->tooltipVisible = visible;
-    if (!visible) dropHover();
+    m_impl->setTooltipVisible(visible);
+    if (!visible) hideTooltip();
     update();
 }
 
 bool MOXQScatterChart::tooltipVisible() const
 {
-    return m_impl->tooltipVisible;
-}
-
-void MOXQScatterChart::dropHover()
-{
-    ChartCartesian::endHover(*this, m_impl->clearHover());
+    return m_impl->tooltipVisible();
 }
 
 void MOXQScatterChart::paintFrame(QPainter& painter)

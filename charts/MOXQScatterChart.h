@@ -36,7 +36,5 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void dropHover();
-
     MOXQScatterChartImpl* m_impl = nullptr;
 };

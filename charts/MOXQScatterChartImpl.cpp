@@ -36,8 +36,7 @@ QPointF ScatterGeometry::map(const QPointF& point) const
                    plot.bottom() - progress * plot.height() * rangeFraction(point.y(), y.lo, y.hi));
 }
 
-MOXQScatterChartImpl::MOXQScatterChartImpl(QWidget* owner, QObject* parent)
-    : QObject(parent), m_owner(owner)
+MOXQScatterChartImpl::MOXQScatterChartImpl(MOXQChartBase* owner) : m_owner(owner)
 {
     ScatterSeries a;
     a.name = QStringLiteral("Series A");
@@ -47,17 +46,53 @@ MOXQScatterChartImpl::MOXQScatterChartImpl(QWidget* owner, QObject* parent)
     b.name = QStringLiteral("Series B");
     b.points = {{10, 8}, {16, 14}, {22, 19}, {30, 26}, {36, 21}};
     b.symbolSize = 10;
-    series = {a, b};
+    m_series = {a, b};
+}
+
+void MOXQScatterChartImpl::setTitle(const QString& title)
+{
+    m_title = title;
+}
+
+void MOXQScatterChartImpl::setSeries(const QVector<ScatterSeries>& series)
+{
+    m_series = series;
+    clearHover();
+}
+
+bool MOXQScatterChartImpl::setSeriesVisible(int index, bool visible)
+{
+    if (index < 0 || index >= m_series.size()) return false;
+    m_series[index].visible = visible;
+    clearHover();
+    return true;
+}
+
+void MOXQScatterChartImpl::setTooltipVisible(bool visible)
+{
+    m_tooltipVisible = visible;
+    if (!visible) clearHover();
+}
+
+void MOXQScatterChartImpl::setTooltipTrigger(int trigger)
+{
+    m_tooltipTrigger = trigger;
+    if (!tracksHover()) clearHover();
+}
+
+void MOXQScatterChartImpl::setMargins(const Margins& margins)
+{
+    m_margins = margins;
 }
 
 bool MOXQScatterChartImpl::tracksHover() const
 {
-    return tooltipTrigger == TooltipItem || tooltipTrigger == TooltipAxis;
+    return m_tooltipTrigger == TooltipItem || m_tooltipTrigger == TooltipAxis;
 }
 
 bool MOXQScatterChartImpl::hasPoints() const
 {
-    for (const ScatterSeries& s : series)
+    for (const ScatterSeries& s : m_series)
         if (s.visible)
             for (const QPointF& p : s.points)
                 if (finitePoint(p)) return true;
@@ -67,7 +102,7 @@ bool MOXQScatterChartImpl::hasPoints() const
 void MOXQScatterChartImpl::ranges(ScatterRange* x, ScatterRange* y) const
 {
     bool any = false;
-    for (const ScatterSeries& s : series) {
+    for (const ScatterSeries& s : m_series) {
         if (!s.visible) continue;
         for (const QPointF& p : s.points) {
             if (!finitePoint(p)) continue;
@@ -94,8 +129,9 @@ void MOXQScatterChartImpl::ranges(ScatterRange* x, ScatterRange* y) const
 
 QColor MOXQScatterChartImpl::pointColor(int seriesIndex, const ChartTheme& theme) const
 {
-    const QColor own =
-        seriesIndex >= 0 && seriesIndex < series.size() ? series.at(seriesIndex).color : QColor();
+    const QColor own = seriesIndex >= 0 && seriesIndex < m_series.size()
+                           ? m_series.at(seriesIndex).color
+                           : QColor();
     return seriesColor(own, seriesIndex, theme);
 }
 
@@ -106,7 +142,8 @@ double MOXQScatterChartImpl::symbolSize(const ScatterSeries& s)
 
 QRectF MOXQScatterChartImpl::plotRect(const QSize& size, int legendPosition) const
 {
-    return plotLayout(size, margins, 42, margins.legendBottom, !series.isEmpty(), legendPosition)
+    return plotLayout(size, m_margins, 42, m_margins.legendBottom, !m_series.isEmpty(),
+                      legendPosition)
         .plot;
 }
 
@@ -122,16 +159,16 @@ ScatterGeometry MOXQScatterChartImpl::geometry(const FrameInput& in) const
 QVector<LegendItem> MOXQScatterChartImpl::legendItems(const FrameInput& in,
                                                       const QRectF& plot) const
 {
-    return layoutLegend(legendEntries(series, in.theme), in.legendPosition, plot, in.size, in.font,
-                        36);
+    return layoutLegend(legendEntries(m_series, in.theme), in.legendPosition, plot, in.size,
+                        in.font, 36);
 }
 
 ScatterHit MOXQScatterChartImpl::hitTest(const QPointF& pos, const ScatterGeometry& g) const
 {
     ScatterHit best;
     double bestDistance = std::numeric_limits<double>::infinity();
-    for (int si = 0; si < series.size(); ++si) {
-        const ScatterSeries& s = series.at(si);
+    for (int si = 0; si < m_series.size(); ++si) {
+        const ScatterSeries& s = m_series.at(si);
         if (!s.visible) continue;
         const double reach = symbolSize(s) + 6;
         for (int pi = 0; pi < s.points.size(); ++pi) {
@@ -154,12 +191,12 @@ HoverResult MOXQScatterChartImpl::hoverAt(const QPoint& pos, const FrameInput& i
     if (!tracksHover() || !hasPoints() || !g.plot.contains(pos)) return {clearHover(), QString()};
     const ScatterHit hit = hitTest(pos, g);
     if (hit.series < 0) return {clearHover(), QString()};
-    const bool changed = !hover.active || hover.series != hit.series || hover.point != hit.point ||
-                         hover.position != pos;
-    hover = {true, hit.series, hit.point, pos};
+    const bool changed = !m_hover.active || m_hover.series != hit.series ||
+                         m_hover.point != hit.point || m_hover.position != pos;
+    m_hover = {true, hit.series, hit.point, pos};
     HoverResult r{changed, QString()};
-    if (tooltipVisible) {
-        const ScatterSeries& s = series.at(hit.series);
+    if (m_tooltipVisible) {
+        const ScatterSeries& s = m_series.at(hit.series);
         const QPointF& p = s.points.at(hit.point);
         r.tooltip = QStringLiteral("%1\nx: %2\ny: %3")
                         .arg(s.name.isEmpty() ? QStringLiteral("Series") : s.name,
@@ -170,15 +207,15 @@ HoverResult MOXQScatterChartImpl::hoverAt(const QPoint& pos, const FrameInput& i
 
 bool MOXQScatterChartImpl::clearHover()
 {
-    const bool was = hover.active;
-    hover = ScatterHoverState();
+    const bool was = m_hover.active;
+    m_hover = ScatterHoverState();
     return was;
 }
 
 int MOXQScatterChartImpl::toggleLegendAt(const QPointF& pos, const FrameInput& in)
 {
     const int hit =
-        toggleSeriesAt(series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
+        toggleSeriesAt(m_series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
     if (hit >= 0) clearHover();
     return hit;
 }
@@ -194,15 +231,15 @@ void MOXQScatterChartImpl::paint(QPainter& painter, const FrameInput& in) const
 
     painter.save();
     const double grow = 0.55 + 0.45 * g.progress;
-    for (int si = 0; si < series.size(); ++si) {
-        const ScatterSeries& s = series.at(si);
+    for (int si = 0; si < m_series.size(); ++si) {
+        const ScatterSeries& s = m_series.at(si);
         if (!s.visible) continue;
         const QColor color = pointColor(si, theme);
         const double size = symbolSize(s);
         for (int pi = 0; pi < s.points.size(); ++pi) {
             if (!finitePoint(s.points.at(pi))) continue;
             const QPointF c = g.map(s.points.at(pi));
-            const bool hot = hover.active && hover.series == si && hover.point == pi;
+            const bool hot = m_hover.active && m_hover.series == si && m_hover.point == pi;
             const double d = grow * (hot ? size + 2.5 : size);
             if (d <= 0 || !std::isfinite(c.x()) || !std::isfinite(c.y())) continue;
             painter.setPen(QPen(color, hot ? 2.2 : 1.4));
@@ -212,8 +249,8 @@ void MOXQScatterChartImpl::paint(QPainter& painter, const FrameInput& in) const
     }
     painter.restore();
 
-    paintTitle(painter, in.size.width(), title, theme, in.font);
-    paintValueLabels(painter, g.plot, margins.left, g.y.lo, g.y.hi, theme, in.font);
+    paintTitle(painter, in.size.width(), m_title, theme, in.font);
+    paintValueLabels(painter, g.plot, m_margins.left, g.y.lo, g.y.hi, theme, in.font);
     QVector<qreal> xs;
     QStringList labels;
     for (int j = 0; j <= 5; ++j) {

@@ -11,8 +11,8 @@
 #include <QString>
 #include <QVector>
 
+class MOXQChartBase;
 class QPainter;
-class QWidget;
 
 // One series of the scatter chart. An invalid colour resolves from the theme by the series'
 // place in the whole list.
@@ -63,16 +63,27 @@ class MOXQScatterChartImpl : public QObject
 {
     Q_OBJECT
 public:
-    explicit MOXQScatterChartImpl(QWidget* owner, QObject* parent = nullptr);
+    explicit MOXQScatterChartImpl(MOXQChartBase* owner);
 
-    QWidget* owner() const { return m_owner; }
+    MOXQChartBase* owner() const { return m_owner; }
 
-    QString title = QStringLiteral("Basic Scatter Chart");
-    QVector<ScatterSeries> series;
-    bool tooltipVisible = true;
-    int tooltipTrigger = TooltipItem;
-    ChartCartesian::Margins margins;
-    ScatterHoverState hover;
+    QString title() const { return m_title; }
+    void setTitle(const QString& title);
+    // New series drop the hover state.
+    const QVector<ScatterSeries>& series() const { return m_series; }
+    void setSeries(const QVector<ScatterSeries>& series);
+    // False for an index out of range.
+    bool setSeriesVisible(int index, bool visible);
+    bool tooltipVisible() const { return m_tooltipVisible; }
+    // Hiding tooltips drops the hover state.
+    void setTooltipVisible(bool visible);
+    // The stored value, which may be undefined.
+    int tooltipTrigger() const { return m_tooltipTrigger; }
+    // A trigger that tracks nothing drops the hover state.
+    void setTooltipTrigger(int trigger);
+    const ChartCartesian::Margins& margins() const { return m_margins; }
+    void setMargins(const ChartCartesian::Margins& margins);
+    const ScatterHoverState& hover() const { return m_hover; }
 
     // Item and Axis both track the nearest point; every other value tracks nothing.
     bool tracksHover() const;
@@ -100,5 +111,11 @@ public:
     void paint(QPainter& painter, const ChartCartesian::FrameInput& in) const;
 
 private:
-    QWidget* m_owner = nullptr;
+    MOXQChartBase* m_owner = nullptr;
+    QString m_title = QStringLiteral("Basic Scatter Chart");
+    QVector<ScatterSeries> m_series;
+    bool m_tooltipVisible = true;
+    int m_tooltipTrigger = TooltipItem;
+    ChartCartesian::Margins m_margins;
+    ScatterHoverState m_hover;
 };

@@ -44,25 +44,25 @@ void sendMouse(QWidget* w, QEvent::Type type, const QPoint& pos)
 TEST(BarChart, ValueRanges)
 {
     MOXQBarChartImpl m(nullptr);
-    m.series.clear();
+    m.setSeries({});
     BarValueRange r = m.valueRange();
     EXPECT_TRUE(r.empty);
     EXPECT_DOUBLE_EQ(r.lo, 0.0);
     EXPECT_DOUBLE_EQ(r.hi, 1.0);
 
-    m.series = {bars("a", {0, 0, 0})};
+    m.setSeries({bars("a", {0, 0, 0})});
     r = m.valueRange();
     EXPECT_DOUBLE_EQ(r.lo, 0.0);
     EXPECT_DOUBLE_EQ(r.hi, 1.08);
 
     // Mixed signs: 8 % of the span above, 5 % below.
-    m.series = {bars("a", {-50, 100}), bars("hidden", {-1000, 5000}, false)};
+    m.setSeries({bars("a", {-50, 100}), bars("hidden", {-1000, 5000}, false)});
     r = m.valueRange();
     EXPECT_DOUBLE_EQ(r.lo, -57.5);
     EXPECT_DOUBLE_EQ(r.hi, 112.0);
 
     // Only negative values: the zero line stays in the range, so bars hang inside the plot.
-    m.series = {bars("a", {-5, -3})};
+    m.setSeries({bars("a", {-5, -3})});
     r = m.valueRange();
     EXPECT_DOUBLE_EQ(r.lo, -5.25);
     EXPECT_DOUBLE_EQ(r.hi, 0.4);
@@ -76,19 +76,19 @@ TEST(BarChart, ValueRanges)
     }
 
     // Non-finite values are not data.
-    m.series = {bars("a", {kNaN, 10, kInf, -kInf})};
+    m.setSeries({bars("a", {kNaN, 10, kInf, -kInf})});
     r = m.valueRange();
     EXPECT_DOUBLE_EQ(r.lo, 0.0);
     EXPECT_DOUBLE_EQ(r.hi, 10.8);
-    m.series = {bars("a", {kNaN, kInf})};
+    m.setSeries({bars("a", {kNaN, kInf})});
     EXPECT_TRUE(m.valueRange().empty);
 }
 
 TEST(BarChart, GeometryCompactsSlotsAndGrowsFromBaseline)
 {
     MOXQBarChartImpl m(nullptr);
-    m.categories = QStringList{"Q1", "Q2", "Q3"};
-    m.series = {bars("a", {10, 20, 30}), bars("short", {5}), bars("c", {7, kNaN, 9})};
+    m.setCategories(QStringList{"Q1", "Q2", "Q3"});
+    m.setSeries({bars("a", {10, 20, 30}), bars("short", {5}), bars("c", {7, kNaN, 9})});
     const BarGeometry g = m.geometry(frame());
     ASSERT_EQ(g.categoryCount, 3);
     auto find = [&](int s, int c) -> const BarRect* {
@@ -114,8 +114,8 @@ TEST(BarChart, GeometryCompactsSlotsAndGrowsFromBaseline)
         EXPECT_DOUBLE_EQ(b.rect.top(), g.baseline);
     }
     // Empty series list: no legend space, bottom margin 42, a single category.
-    m.series.clear();
-    m.categories.clear();
+    m.setSeries({});
+    m.setCategories({});
     const BarGeometry e = m.geometry(frame());
     EXPECT_EQ(e.plot, QRectF(56, 48, 800 - 56 - 24, 500 - 48 - 42));
     EXPECT_EQ(e.categoryCount, 1);
@@ -126,15 +126,15 @@ TEST(BarChart, GeometryCompactsSlotsAndGrowsFromBaseline)
 TEST(BarChart, AxisAndItemHover)
 {
     MOXQBarChartImpl m(nullptr); // default week data, 150 on Wednesday
-    m.tooltipVisible = true;
-    m.tooltipTrigger = TooltipAxis;
+    m.setTooltipVisible(true);
+    m.setTooltipTrigger(TooltipAxis);
     const BarGeometry g = m.geometry(frame());
     const QPoint wed(int(g.plot.left() + g.groupWidth * 2.5), int(g.plot.top() + 5));
     ChartCartesian::HoverResult r = m.hoverAt(wed, frame());
     EXPECT_TRUE(r.changed);
     EXPECT_EQ(r.tooltip, "Wed\nData: 150");
-    EXPECT_EQ(m.hover.category, 2);
-    EXPECT_EQ(m.hover.series, -1);
+    EXPECT_EQ(m.hover().category, 2);
+    EXPECT_EQ(m.hover().series, -1);
     EXPECT_FALSE(m.hoverAt(wed, frame()).changed);
     EXPECT_EQ(MOXQBarChartImpl::axisCategory(g.plot, 7, g.plot.right() + 50), 6);
     EXPECT_EQ(MOXQBarChartImpl::axisCategory(g.plot, 7, kNaN), 0);
@@ -143,39 +143,39 @@ TEST(BarChart, AxisAndItemHover)
     r = m.hoverAt(QPoint(2, 2), frame());
     EXPECT_TRUE(r.changed);
     EXPECT_TRUE(r.tooltip.isEmpty());
-    EXPECT_FALSE(m.hover.active);
+    EXPECT_FALSE(m.hover().active);
     EXPECT_FALSE(m.hoverAt(QPoint(2, 2), frame()).changed);
 
     // Item: the bar's rectangle grown by 2 pixels is hit, 3 pixels off is not.
-    m.tooltipTrigger = TooltipItem;
+    m.setTooltipTrigger(TooltipItem);
     const QRectF bar = g.bars.at(2).rect;
     const int y = int(bar.center().y());
     const int reach = int(std::ceil(bar.left() - 2));
     r = m.hoverAt(QPoint(reach, y), frame());
     EXPECT_EQ(r.tooltip, "Data\nWed: 150");
-    EXPECT_EQ(m.hover.series, 0);
-    EXPECT_EQ(m.hover.category, 2);
+    EXPECT_EQ(m.hover().series, 0);
+    EXPECT_EQ(m.hover().category, 2);
     m.hoverAt(QPoint(reach - 1, y), frame());
-    EXPECT_FALSE(m.hover.active);
+    EXPECT_FALSE(m.hover().active);
 
     // Undefined triggers track nothing, like None; a hidden tooltip keeps the hover.
-    m.tooltipTrigger = 7;
+    m.setTooltipTrigger(7);
     EXPECT_TRUE(m.hoverAt(bar.center().toPoint(), frame()).tooltip.isEmpty());
-    EXPECT_FALSE(m.hover.active);
-    m.tooltipTrigger = TooltipItem;
-    m.tooltipVisible = false;
+    EXPECT_FALSE(m.hover().active);
+    m.setTooltipTrigger(TooltipItem);
+    m.setTooltipVisible(false);
     r = m.hoverAt(bar.center().toPoint(), frame());
-    EXPECT_TRUE(m.hover.active);
+    EXPECT_TRUE(m.hover().active);
     EXPECT_TRUE(r.tooltip.isEmpty());
 }
 
 TEST(BarChart, LabelsPastCategoriesAndEmptyNames)
 {
     MOXQBarChartImpl m(nullptr);
-    m.categories = QStringList{"A", "B", "C", "D"};
-    m.series = {bars("", {1, 2, 3, 4, 5, 6}), bars("b", {1, 1, 1, 1, kNaN, 2})};
-    m.tooltipVisible = true;
-    m.tooltipTrigger = TooltipAxis;
+    m.setCategories(QStringList{"A", "B", "C", "D"});
+    m.setSeries({bars("", {1, 2, 3, 4, 5, 6}), bars("b", {1, 1, 1, 1, kNaN, 2})});
+    m.setTooltipVisible(true);
+    m.setTooltipTrigger(TooltipAxis);
     const BarGeometry g = m.geometry(frame());
     ASSERT_EQ(g.categoryCount, 6);
     const QPoint fifth(int(g.plot.left() + g.groupWidth * 4.5), int(g.plot.center().y()));
@@ -190,8 +190,9 @@ TEST(BarChart, HiddenSeriesKeepColoursAndLegendToggles)
 {
     MOXQBarChartImpl m(nullptr);
     const ChartTheme theme = themePreset(0);
-    m.series = {bars("a", {1, 2}), bars("b", {3, 4}), bars("c", {5, 6})};
-    m.series[1].borderColor = QColor(1, 2, 3);
+    QVector<BarSeries> three{bars("a", {1, 2}), bars("b", {3, 4}), bars("c", {5, 6})};
+    three[1].borderColor = QColor(1, 2, 3);
+    m.setSeries(three);
     for (int pos : {LegendTop, LegendRight, LegendBottom, LegendLeft}) {
         const ChartCartesian::FrameInput in = frame(pos);
         const QRectF plot = m.plotRect(in.size, pos);
@@ -200,21 +201,22 @@ TEST(BarChart, HiddenSeriesKeepColoursAndLegendToggles)
         // Clicking the second item hides "b"; clicking it again brings it back.
         const QPointF click = items.at(1).rect.topLeft() - QPointF(1.5, 1.5);
         EXPECT_EQ(m.toggleLegendAt(click, in), 1);
-        EXPECT_FALSE(m.series.at(1).visible);
+        EXPECT_FALSE(m.series().at(1).visible);
         const BarGeometry g = m.geometry(in);
         ASSERT_EQ(g.bars.size(), 4);
         for (const BarRect& b : g.bars)
             EXPECT_EQ(b.color, theme.palette.at(b.series));
         EXPECT_EQ(m.legendItems(in, plot).at(1).color, theme.palette.at(1));
         EXPECT_EQ(m.toggleLegendAt(click, in), 1);
-        EXPECT_TRUE(m.series.at(1).visible);
+        EXPECT_TRUE(m.series().at(1).visible);
         EXPECT_EQ(m.toggleLegendAt(QPointF(-10, -10), in), -1);
     }
     EXPECT_EQ(m.borderColor(0, theme), theme.palette.at(0).darker(120));
     EXPECT_EQ(m.borderColor(1, theme), QColor(1, 2, 3));
     // All hidden: no bars and the unit range, the legend still lists every series.
-    for (BarSeries& s : m.series)
-        s.visible = false;
+    for (int i = 0; i < 3; ++i)
+        m.setSeriesVisible(i, false);
+    EXPECT_FALSE(m.setSeriesVisible(3, true));
     EXPECT_TRUE(m.geometry(frame()).bars.isEmpty());
     EXPECT_DOUBLE_EQ(m.valueRange().hi, 1.0);
     EXPECT_EQ(m.legendItems(frame(), m.plotRect(QSize(800, 500), LegendBottom)).size(), 3);
@@ -241,7 +243,7 @@ TEST(BarChart, WidgetDropsHoverOnNewDataAndLegendClick)
 
     chart.setData({1, 2, 3});
     EXPECT_TRUE(chart.tooltipText().isEmpty());
-    EXPECT_FALSE(chart.impl()->hover.active);
+    EXPECT_FALSE(chart.impl()->hover().active);
 
     sendMouse(&chart, QEvent::MouseMove,
               chart.impl()
@@ -254,7 +256,7 @@ TEST(BarChart, WidgetDropsHoverOnNewDataAndLegendClick)
     sendMouse(&chart, QEvent::MouseButtonPress, items.at(0).rect.center().toPoint());
     EXPECT_FALSE(chart.series().at(0).visible);
     EXPECT_TRUE(chart.tooltipText().isEmpty());
-    EXPECT_FALSE(chart.impl()->hover.active);
+    EXPECT_FALSE(chart.impl()->hover().active);
 }
 
 TEST(BarChart, BadInputDrawsWithoutCrashing)

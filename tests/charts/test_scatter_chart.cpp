@@ -40,20 +40,21 @@ TEST(ScatterChart, Ranges)
 {
     MOXQScatterChartImpl m(nullptr);
     ScatterRange x, y;
-    m.series.clear();
+    m.setSeries({});
     m.ranges(&x, &y);
     EXPECT_DOUBLE_EQ(x.lo, 0.0);
     EXPECT_DOUBLE_EQ(x.hi, 1.0);
     EXPECT_DOUBLE_EQ(y.hi, 1.0);
 
-    m.series = {points("hidden", {{100, 100}, {200, -50}}, 8, false)};
+    m.setSeries({points("hidden", {{100, 100}, {200, -50}}, 8, false)});
     m.ranges(&x, &y);
     EXPECT_DOUBLE_EQ(x.lo, 0.0);
     EXPECT_DOUBLE_EQ(y.hi, 1.0);
     EXPECT_FALSE(m.hasPoints());
 
     // One x value: the range opens by 1 on each side, then widens by 8 % of its span.
-    m.series.append(points("a", {{5, -10}, {5, 40}, {kNaN, 1000}, {5, kInf}}));
+    m.setSeries(QVector<ScatterSeries>(m.series())
+                << points("a", {{5, -10}, {5, 40}, {kNaN, 1000}, {5, kInf}}));
     m.ranges(&x, &y);
     EXPECT_DOUBLE_EQ(x.lo, 3.84);
     EXPECT_DOUBLE_EQ(x.hi, 6.16);
@@ -61,7 +62,7 @@ TEST(ScatterChart, Ranges)
     EXPECT_DOUBLE_EQ(y.hi, 44.0);
 
     // Near the limits of double the ranges stay finite and the mapping stays in the plot.
-    m.series = {points("huge", {{-1e308, 1e308}, {1e308, -1e308}})};
+    m.setSeries({points("huge", {{-1e308, 1e308}, {1e308, -1e308}})});
     const ScatterGeometry g = m.geometry(frame());
     EXPECT_TRUE(std::isfinite(g.x.lo) && std::isfinite(g.x.hi));
     const QPointF p = g.map(QPointF(1e308, 1e308));
@@ -71,7 +72,7 @@ TEST(ScatterChart, Ranges)
 TEST(ScatterChart, HitTestReachAndTies)
 {
     MOXQScatterChartImpl m(nullptr);
-    m.series = {points("a", {{10, 10}}, 8), points("b", {{10, 10}, {20, 20}}, 8)};
+    m.setSeries({points("a", {{10, 10}}, 8), points("b", {{10, 10}, {20, 20}}, 8)});
     ScatterGeometry g = m.geometry(frame());
     const QPointF c = g.map(QPointF(10, 10));
     // Both series hold the same point: the earlier series wins the tie.
@@ -81,17 +82,17 @@ TEST(ScatterChart, HitTestReachAndTies)
     // Symbol size 8 reaches 14 pixels.
     EXPECT_EQ(m.hitTest(c + QPointF(0, 14), g).series, 0);
     EXPECT_EQ(m.hitTest(c + QPointF(0, 14.1), g).series, -1);
-    m.series[0].visible = false;
+    m.setSeriesVisible(0, false);
     EXPECT_EQ(m.hitTest(c, g).series, 1);
 
     // The nearest point within its own reach wins, not the nearest point overall.
-    m.series = {points("small", {{50, 50}}, 2), points("big", {{65, 50}}, 40)};
+    m.setSeries({points("small", {{50, 50}}, 2), points("big", {{65, 50}}, 40)});
     g.plot = QRectF(0, 0, 100, 100);
     g.x = g.y = ScatterRange{0, 100};
     // 10 px from "small" (reach 8), 25 px from "big" (reach 46).
     EXPECT_EQ(m.hitTest(QPointF(40, 50), g).series, 1);
     // Non-finite or negative sizes count as 0: a 6-pixel reach.
-    m.series = {points("nan", {{10, 10}}, kNaN), points("neg", {{10, 10}}, -5)};
+    m.setSeries({points("nan", {{10, 10}}, kNaN), points("neg", {{10, 10}}, -5)});
     g = m.geometry(frame());
     EXPECT_EQ(m.hitTest(g.map(QPointF(10, 10)) + QPointF(6, 0), g).series, 0);
     EXPECT_EQ(m.hitTest(g.map(QPointF(10, 10)) + QPointF(6.5, 0), g).series, -1);
@@ -113,14 +114,15 @@ TEST(ScatterChart, HoverFollowsAnimatedPositions)
     // Where the point will be, it is not yet.
     r = m.hoverAt(finalPos.toPoint(), frame(0.5));
     EXPECT_TRUE(r.changed);
-    EXPECT_FALSE(m.hover.active);
+    EXPECT_FALSE(m.hover().active);
 
     // Axis tracks too; undefined triggers track nothing.
-    m.tooltipTrigger = TooltipAxis;
+    m.setTooltipTrigger(TooltipAxis);
     EXPECT_FALSE(m.hoverAt(finalPos.toPoint(), frame()).tooltip.isEmpty());
-    m.tooltipTrigger = -3;
-    EXPECT_TRUE(m.hoverAt(finalPos.toPoint(), frame()).changed);
-    EXPECT_FALSE(m.hover.active);
+    m.setTooltipTrigger(-3);
+    EXPECT_FALSE(m.hover().active);
+    EXPECT_TRUE(m.hoverAt(finalPos.toPoint(), frame()).tooltip.isEmpty());
+    EXPECT_FALSE(m.hover().active);
 }
 
 TEST(ScatterChart, WidgetHoverLegendAndNewData)
@@ -136,7 +138,7 @@ TEST(ScatterChart, WidgetHoverLegendAndNewData)
 
     chart.setSeries({points("", {{1, 1}})});
     EXPECT_TRUE(chart.tooltipText().isEmpty());
-    EXPECT_FALSE(chart.impl()->hover.active);
+    EXPECT_FALSE(chart.impl()->hover().active);
 
     const auto items =
         chart.impl()->legendItems(in, chart.impl()->plotRect(in.size, in.legendPosition));
