@@ -9,17 +9,6 @@ namespace MOXQtLib {
 
 namespace {
 
-PropertyDef entry(const QString& name, std::int32_t kind, PropertyDef::Setter set = {},
-                  PropertyDef::Getter get = {})
-{
-    PropertyDef def;
-    def.displayName = name;
-    def.kind = kind;
-    def.setter = std::move(set);
-    def.getter = std::move(get);
-    return def;
-}
-
 IMOXQWidgetBase* control(QObject* o)
 {
     return qobject_cast<IMOXQWidgetBase*>(o);
@@ -27,18 +16,29 @@ IMOXQWidgetBase* control(QObject* o)
 
 } // namespace
 
+PropertyDef moxPropertyDef(const QString& displayName, std::int32_t kind,
+                           PropertyDef::Setter setter, PropertyDef::Getter getter)
+{
+    PropertyDef def;
+    def.displayName = displayName;
+    def.kind = kind;
+    def.setter = std::move(setter);
+    def.getter = std::move(getter);
+    return def;
+}
+
 QVector<PropertyDef> moxCommonPropertyDefs()
 {
     QVector<PropertyDef> defs;
-    defs.append(entry(
+    defs.append(moxPropertyDef(
         QStringLiteral("Name"), PropertyDef::PlainText,
         [](QObject* o, const QVariant& v) { o->setObjectName(v.toString()); },
         [](QObject* o) { return QVariant(o->objectName()); }));
-    defs.append(entry(QStringLiteral("Type"), PropertyDef::TypeName, {}, [](QObject* o) {
+    defs.append(moxPropertyDef(QStringLiteral("Type"), PropertyDef::TypeName, {}, [](QObject* o) {
         IMOXQWidgetBase* c = control(o);
         return c ? QVariant(c->getTypeName()) : QVariant();
     }));
-    defs.append(entry(
+    defs.append(moxPropertyDef(
         QStringLiteral("Visibility"), PropertyDef::Boolean,
         [](QObject* o, const QVariant& v) {
             if (IMOXQWidgetBase* c = control(o)) c->getControlBase()->setInnerVisible(v.toBool());
@@ -47,7 +47,7 @@ QVector<PropertyDef> moxCommonPropertyDefs()
             IMOXQWidgetBase* c = control(o);
             return c ? QVariant(c->getControlBase()->getInnerVisible()) : QVariant();
         }));
-    defs.append(entry(
+    defs.append(moxPropertyDef(
         QStringLiteral("Enable"), PropertyDef::Boolean,
         [](QObject* o, const QVariant& v) {
             if (auto* w = qobject_cast<QWidget*>(o)) w->setEnabled(v.toBool());
@@ -56,7 +56,7 @@ QVector<PropertyDef> moxCommonPropertyDefs()
             auto* w = qobject_cast<QWidget*>(o);
             return w ? QVariant(w->isEnabled()) : QVariant();
         }));
-    defs.append(entry(
+    defs.append(moxPropertyDef(
         QStringLiteral("Tooltip"), PropertyDef::Text,
         [](QObject* o, const QVariant& v) {
             if (auto* w = qobject_cast<QWidget*>(o)) w->setToolTip(v.toString());
@@ -65,7 +65,7 @@ QVector<PropertyDef> moxCommonPropertyDefs()
             auto* w = qobject_cast<QWidget*>(o);
             return w ? QVariant(w->toolTip()) : QVariant();
         }));
-    defs.append(entry(
+    defs.append(moxPropertyDef(
         QStringLiteral("Alpha"), PropertyDef::Integer,
         [](QObject* o, const QVariant& v) {
             if (IMOXQWidgetBase* c = control(o)) c->setOpacity(v.toInt());
@@ -74,7 +74,7 @@ QVector<PropertyDef> moxCommonPropertyDefs()
             IMOXQWidgetBase* c = control(o);
             return c ? QVariant(c->getOpacity()) : QVariant();
         }));
-    defs.append(entry(QStringLiteral("Line"), PropertyDef::Line));
+    defs.append(moxPropertyDef(QStringLiteral("Line"), PropertyDef::Line));
     return defs;
 }
 

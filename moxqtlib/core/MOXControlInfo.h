@@ -12,7 +12,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <type_traits>
 
 namespace MOXQtLib {
 
@@ -51,33 +50,6 @@ struct PropertyDef
     QVector<std::int32_t> values;
     QStringList labels;
     QString extra;
-
-    // An entry bound to member functions of a QObject class C; calls on an object of another
-    // class do nothing and read as an invalid QVariant.
-    template <class C, class Set, class Get>
-    static PropertyDef bind(const QString& name, std::int32_t kind, Set(C::*set), Get(C::*get))
-    {
-        PropertyDef def;
-        def.displayName = name;
-        def.kind = kind;
-        if (set)
-            def.setter = [set](QObject* o, const QVariant& v) {
-                if (C* c = dynamic_cast<C*>(o)) callSetter(c, set, v);
-            };
-        if (get)
-            def.getter = [get](QObject* o) -> QVariant {
-                if (C* c = dynamic_cast<C*>(o)) return QVariant::fromValue((c->*get)());
-                return {};
-            };
-        return def;
-    }
-
-private:
-    template <class C, class R, class A>
-    static void callSetter(C* c, R (C::*set)(A), const QVariant& v)
-    {
-        (c->*set)(v.value<std::decay_t<A>>());
-    }
 };
 
 // The information record of one control type, copied by value into the registry.
@@ -96,6 +68,10 @@ struct ControlInfo
     std::int32_t reservedA[3] = {0, 0, 0};
     std::int32_t reservedB[3] = {0, 0, 0};
 };
+
+// An entry with its accessors; the setter and getter receive the object the entry is bound to.
+PropertyDef moxPropertyDef(const QString& displayName, std::int32_t kind,
+                           PropertyDef::Setter setter = {}, PropertyDef::Getter getter = {});
 
 // The entries every control's property list begins with: "Name", "Type", "Visibility",
 // "Enable", "Tooltip", "Alpha", "Line".

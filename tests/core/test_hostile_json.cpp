@@ -142,15 +142,4 @@ TEST(HostileJson, HugeNumbersDeepNestingAndBrokenText)
         s.setJsonData(QString::fromLatin1(broken));
         EXPECT_EQ(s.objectName(), "s") << broken;
     }
-
-    // Booleans: numbers read as flags, anything else keeps the default.
-    ASSERT_TRUE(jsonParse(std::string(R"({"visibility": "no", "enable": {}})"), value));
-    ProbeControl t;
-    t.readJsonValue(&value);
-    EXPECT_FALSE(t.isHidden());
-    EXPECT_TRUE(t.isEnabled());
-    ASSERT_TRUE(jsonParse(std::string(R"({"visibility": 0, "enable": 0})"), value));
-    t.readJsonValue(&value);
-    EXPECT_TRUE(t.isHidden());
-    EXPECT_FALSE(t.isEnabled());
 }
