@@ -50,7 +50,9 @@ void init()
 {
     Registry& r = registry();
     if (r.initialised) return;
-    QApplication::setStyle(moxGetStyle());
+    // Widgets, and so styles, exist only in a QApplication.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::setStyle(moxGetStyle());
     moxInitQtControl();
     initLibraryResources();
     r.initialised = true;
