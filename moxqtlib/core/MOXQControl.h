@@ -133,7 +133,12 @@ public:
 protected:
     // For controls whose implementation must go before their own members (an OpenGL chart
     // deletes its model with its context current).
-    void deleteControlImpl() { m_impl.reset(); }
+    void deleteControlImpl()
+    {
+        // Nobody may find the implementation through the widget once it is gone.
+        this->setProperty("impl", QVariant());
+        m_impl.reset();
+    }
 
     void paintEvent(QPaintEvent* event) override
     {
