@@ -14,6 +14,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 const char* const kGalleryFontFamily = "Microsoft YaHei";
 
 namespace {
@@ -46,6 +48,27 @@ const char* const kPanelStyle =
     "border-radius:6px;padding:6px 12px;}QPushButton#chartReplayButton:hover{"
     "background:#dbeafe;}";
 
+// The selected tab is drawn semi-bold by the style sheet while Qt sizes every tab with the
+// regular weight, which clips longer titles; size tabs for the wider of the two.
+class GalleryTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize size = QTabBar::tabSizeHint(index);
+        QFont bold = font();
+        bold.setWeight(QFont::DemiBold);
+        const QString text = tabText(index);
+        const int extra =
+            QFontMetrics(bold).horizontalAdvance(text) - fontMetrics().horizontalAdvance(text);
+        size.rwidth() += std::max(0, extra) + 2;
+        return size;
+    }
+};
+
 QLabel* makeLabel(const QString& text, int pixelSize, bool bold, QWidget* parent = nullptr)
 {
     auto* label = new QLabel(text, parent);
@@ -57,12 +80,10 @@ QLabel* makeLabel(const QString& text, int pixelSize, bool bold, QWidget* parent
 
 void applyLabelFont(QWidget* widget, int pixelSize, bool bold)
 {
-    if (!widget)
-        return;
+    if (!widget) return;
     QFont font = widget->font();
     font.setFamily(QString::fromLatin1(kGalleryFontFamily));
-    if (pixelSize > 0)
-        font.setPixelSize(pixelSize);
+    if (pixelSize > 0) font.setPixelSize(pixelSize);
     font.setWeight(bold ? 75 : 50);
     widget->setFont(font);
 }
@@ -70,8 +91,7 @@ void applyLabelFont(QWidget* widget, int pixelSize, bool bold)
 void prepareChartAnimation(QWidget* widget)
 {
     auto* chart = qobject_cast<MOXQChartBase*>(widget);
-    if (!chart)
-        return;
+    if (!chart) return;
     // The large-data chart would animate thousands of points on every switch.
     if (chart->objectName() == QLatin1String("LargeDataLineChart")) {
         chart->setAnimationEnabled(false);
@@ -83,8 +103,7 @@ void prepareChartAnimation(QWidget* widget)
 
 void replayChart(QWidget* widget)
 {
-    if (auto* chart = qobject_cast<MOXQChartBase*>(widget))
-        chart->replayAnimation();
+    if (auto* chart = qobject_cast<MOXQChartBase*>(widget)) chart->replayAnimation();
 }
 
 QWidget* buildChartPage(const QString& pageTitle, const QString& description, QWidget* chart)
@@ -127,8 +146,7 @@ QWidget* buildChartPage(const QString& pageTitle, const QString& description, QW
     header->addWidget(replay, 0, Qt::AlignVCenter);
 
     layout->addLayout(header);
-    if (chart)
-        layout->addWidget(chart, 1);
+    if (chart) layout->addWidget(chart, 1);
     QObject::connect(replay, &QPushButton::clicked, panel, [chart] { replayChart(chart); });
     return panel;
 }
@@ -148,7 +166,7 @@ CategoryPage buildCategoryPage(const QString& title, const QString& description,
     descLabel->setWordWrap(true);
     descLabel->setStyleSheet(QStringLiteral("color:#667085;"));
 
-    page.tabBar = new QTabBar;
+    page.tabBar = new GalleryTabBar;
     page.tabBar->setMovable(false);
     page.tabBar->setExpanding(false);
     page.tabBar->setDrawBase(false);
@@ -171,8 +189,7 @@ CategoryPage buildCategoryPage(const QString& title, const QString& description,
     const QList<QWidget*> charts = page.charts;
     QObject::connect(page.tabBar, &QTabBar::currentChanged, page.page, [stack, charts](int index) {
         stack->setCurrentIndex(index);
-        if (index >= 0 && index < charts.size())
-            replayChart(charts.at(index));
+        if (index >= 0 && index < charts.size()) replayChart(charts.at(index));
     });
     page.tabBar->setCurrentIndex(0);
     page.stack->setCurrentIndex(0);
@@ -183,8 +200,7 @@ void applyGalleryTheme(const GalleryWindow& gallery, int themeIndex)
 {
     for (const QList<QWidget*>& list : gallery.familyCharts)
         for (QWidget* w : list)
-            if (auto* chart = qobject_cast<MOXQChartBase*>(w))
-                chart->setChartTheme(themeIndex);
+            if (auto* chart = qobject_cast<MOXQChartBase*>(w)) chart->setChartTheme(themeIndex);
 }
 
 GalleryWindow buildGalleryWindow()
@@ -247,8 +263,7 @@ GalleryWindow buildGalleryWindow()
         button->setStyleSheet(QString::fromLatin1(kRadioStyle));
         g.familyButtons->addButton(button, i);
         sideLayout->addWidget(button);
-        if (i == 0)
-            button->setChecked(true);
+        if (i == 0) button->setChecked(true);
     }
     sideLayout->addStretch(1);
     body->addWidget(side);
@@ -275,12 +290,10 @@ GalleryWindow buildGalleryWindow()
     QObject::connect(g.familyButtons, &QButtonGroup::idClicked, g.window,
                      [mainStack, pages](int id) {
                          mainStack->setCurrentIndex(id);
-                         if (id < 0 || id >= pages.size() || !pages.at(id).tabBar)
-                             return;
+                         if (id < 0 || id >= pages.size() || !pages.at(id).tabBar) return;
                          const CategoryPage& page = pages.at(id);
                          const int tab = page.tabBar->currentIndex();
-                         if (tab >= 0 && tab < page.charts.size())
-                             replayChart(page.charts.at(tab));
+                         if (tab >= 0 && tab < page.charts.size()) replayChart(page.charts.at(tab));
                      });
 
     QComboBox* combo = g.themeCombo;
@@ -293,7 +306,6 @@ GalleryWindow buildGalleryWindow()
     g.mainStack->setCurrentIndex(0);
     g.themeCombo->setCurrentIndex(0);
     applyGalleryTheme(g, 0);
-    if (!g.familyCharts[FamilyLine].isEmpty())
-        replayChart(g.familyCharts[FamilyLine].first());
+    if (!g.familyCharts[FamilyLine].isEmpty()) replayChart(g.familyCharts[FamilyLine].first());
     return g;
 }
