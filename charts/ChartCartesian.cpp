@@ -34,8 +34,7 @@ void applyHover(MOXQChartBase& chart, const QPoint& pos, const HoverResult& resu
 void endHover(MOXQChartBase& chart, bool wasHovered)
 {
     chart.hideTooltip();
-    if (wasHovered)
-        chart.update();
+    if (wasHovered) chart.update();
 }
 
 bool rangeEndsEqual(double lo, double hi)
@@ -105,8 +104,7 @@ QVector<LegendItem> layoutLegend(const QVector<LegendEntry>& entries, int legend
 {
     QVector<LegendItem> items;
     const QRectF area = legendArea(legendPosition, plot, widget);
-    if (entries.isEmpty() || area.width() <= 0 || area.height() <= 0)
-        return items;
+    if (entries.isEmpty() || area.width() <= 0 || area.height() <= 0) return items;
     QFont f = font;
     f.setPixelSize(11);
     const QFontMetricsF fm(f);
@@ -145,16 +143,14 @@ QVector<LegendItem> layoutLegend(const QVector<LegendEntry>& entries, int legend
 int legendHit(const QVector<LegendItem>& items, const QPointF& point)
 {
     for (const LegendItem& item : items)
-        if (item.rect.adjusted(-2, -2, 2, 2).contains(point))
-            return item.series;
+        if (item.rect.adjusted(-2, -2, 2, 2).contains(point)) return item.series;
     return -1;
 }
 
 void paintLegend(QPainter& painter, const QVector<LegendItem>& items, LegendMarker marker,
                  const ChartTheme& theme, const QFont& font)
 {
-    if (items.isEmpty())
-        return;
+    if (items.isEmpty()) return;
     painter.save();
     QFont f = font;
     f.setPixelSize(11);
@@ -209,8 +205,7 @@ void paintPlotArea(QPainter& painter, const QRectF& plot, const ChartTheme& them
 static void paintGridLines(QPainter& painter, const QRectF& plot, const ChartTheme& theme,
                            int lines, Qt::Orientation orientation)
 {
-    if (lines < 2)
-        return;
+    if (lines < 2) return;
     painter.save();
     painter.setPen(QPen(theme.grid, 1));
     for (int k = 0; k < lines; ++k) {
@@ -273,13 +268,20 @@ void paintLabelsBelow(QPainter& painter, const QRectF& plot, const QVector<qreal
 void paintTitle(QPainter& painter, int widgetWidth, const QString& title, const ChartTheme& theme,
                 const QFont& font)
 {
+    paintTitle(painter, QRectF(0, 10, widgetWidth, 23), Qt::AlignHCenter | Qt::AlignVCenter, title,
+               theme, font);
+}
+
+void paintTitle(QPainter& painter, const QRectF& rect, int alignment, const QString& title,
+                const ChartTheme& theme, const QFont& font)
+{
     painter.save();
     QFont f = font;
     f.setPixelSize(16);
     f.setWeight(75);
     painter.setFont(f);
     painter.setPen(theme.title);
-    painter.drawText(QRectF(0, 10, widgetWidth, 23), Qt::AlignHCenter | Qt::AlignVCenter, title);
+    painter.drawText(rect, alignment, title);
     painter.restore();
 }
 
@@ -306,8 +308,7 @@ QRectF valueLabelRect(const QRectF& plot, int leftMargin, int k, int intervals)
 void paintValueLabelTexts(QPainter& painter, const QRectF& plot, int leftMargin,
                           const QStringList& texts, const ChartTheme& theme, const QFont& font)
 {
-    if (texts.isEmpty())
-        return;
+    if (texts.isEmpty()) return;
     painter.save();
     QFont f = font;
     f.setPixelSize(11);

@@ -134,6 +134,10 @@ void paintLabelsBelow(QPainter& painter, const QRectF& plot, const QVector<qreal
                       const QFont& font);
 void paintTitle(QPainter& painter, int widgetWidth, const QString& title, const ChartTheme& theme,
                 const QFont& font);
+// Title at pixel size 16, weight 75 in `rect` with the given alignment; the form above centres it
+// in the band from y = 10 to y = 33.
+void paintTitle(QPainter& painter, const QRectF& rect, int alignment, const QString& title,
+                const ChartTheme& theme, const QFont& font);
 
 // Rect of value label k (0 at the top) of six; anchored to the plot's left edge so a legend on
 // the left never covers the labels.
@@ -154,8 +158,8 @@ QVector<LegendEntry> legendEntries(const QVector<Series>& series, const ChartThe
     QVector<LegendEntry> entries;
     entries.reserve(series.size());
     for (int i = 0; i < series.size(); ++i)
-        entries.append({series.at(i).name, seriesColor(series.at(i).color, i, theme),
-                        series.at(i).visible});
+        entries.append(
+            {series.at(i).name, seriesColor(series.at(i).color, i, theme), series.at(i).visible});
     return entries;
 }
 
@@ -163,8 +167,7 @@ template <class Series>
 int toggleSeriesAt(QVector<Series>& series, const QVector<LegendItem>& items, const QPointF& point)
 {
     const int hit = legendHit(items, point);
-    if (hit < 0 || hit >= series.size())
-        return -1;
+    if (hit < 0 || hit >= series.size()) return -1;
     series[hit].visible = !series.at(hit).visible;
     return hit;
 }

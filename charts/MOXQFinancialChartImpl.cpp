@@ -321,7 +321,7 @@ void MOXQFinancialChartImpl::paint(QPainter& painter, const QSize& size, const C
         paintCrosshair(painter, l, theme);
     }
 
-    paintTitle(painter, size.width(), m_title, theme, font);
+    paintTitle(painter, QRectF(0, 14, size.width(), 24), Qt::AlignCenter, m_title, theme, font);
 
     syncRangeSelector();
     m_rangeSelector.setLabelColor(theme.axisLabel);

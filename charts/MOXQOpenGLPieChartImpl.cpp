@@ -106,7 +106,8 @@ void MOXQOpenGLPieChartImpl::paint(QPainter& painter)
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.fillRect(QRect(QPoint(0, 0), size), m_owner->effectiveBackgroundColor());
-    ChartCartesian::paintTitle(painter, size.width(), m_title, theme, painter.font());
+    ChartCartesian::paintTitle(painter, QRectF(0, 10, size.width(), 24),
+                               Qt::AlignHCenter | Qt::AlignTop, m_title, theme, painter.font());
 
     const QRectF pie = pieRect();
     const bool hasPie = pie.width() > 0;

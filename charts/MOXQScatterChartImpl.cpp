@@ -249,7 +249,8 @@ void MOXQScatterChartImpl::paint(QPainter& painter, const FrameInput& in) const
     }
     painter.restore();
 
-    paintTitle(painter, in.size.width(), m_title, theme, in.font);
+    paintTitle(painter, QRectF(0, 10, in.size.width(), 24), Qt::AlignHCenter | Qt::AlignTop,
+               m_title, theme, in.font);
     paintValueLabels(painter, g.plot, m_margins.left, g.y.lo, g.y.hi, theme, in.font);
     QVector<qreal> xs;
     QStringList labels;
