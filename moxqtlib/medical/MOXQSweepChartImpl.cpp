@@ -1,0 +1,145 @@
+#include "MOXQSweepChartImpl.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <QWidget>
+#include <QtMath>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace MOXQtLib {
+
+bool isFinitePoint(const QPointF& point)
+{
+    return std::isfinite(point.x()) && std::isfinite(point.y());
+}
+
+MOXQSweepChartImpl::MOXQSweepChartImpl(QWidget* owner, const QString& name, float lineWeight)
+    : m_owner(owner), m_name(name), m_lineWeight(lineWeight)
+{
+}
+
+void MOXQSweepChartImpl::addData(float x, float y)
+{
+    m_points.append(QPointF(x, y));
+    if (m_owner) m_owner->update();
+}
+
+void MOXQSweepChartImpl::clearData()
+{
+    m_points.clear();
+}
+
+void MOXQSweepChartImpl::popFront()
+{
+    if (!m_points.isEmpty()) m_points.removeFirst();
+}
+
+void MOXQSweepChartImpl::popBack()
+{
+    if (!m_points.isEmpty()) m_points.removeLast();
+}
+
+QPointF MOXQSweepChartImpl::getAt(int i) const
+{
+    if (i < 0 || i >= m_points.size()) return QPointF(0, 0);
+    return m_points.at(i);
+}
+
+void MOXQSweepChartImpl::swapData(const QSize& size, qreal ratio)
+{
+    m_previous = renderSweep(size, ratio);
+}
+
+void MOXQSweepChartImpl::setLineColor(const QColor& start, const QColor& end)
+{
+    m_lineStart = start;
+    m_lineEnd = end;
+}
+
+QImage MOXQSweepChartImpl::renderSweep(const QSize& size, qreal ratio) const
+{
+    if (!std::isfinite(ratio) || ratio <= 0) ratio = 1.0;
+    if (size.isEmpty()) return QImage();
+    // Device pixels, so that the image lines up with the trace on high-density screens.
+    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return image;
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintSweep(painter, size);
+    return image;
+}
+
+std::optional<QRect> MOXQSweepChartImpl::previousSweepClip(const QVector<QPointF>& points,
+                                                           const QSize& size)
+{
+    if (points.isEmpty()) return std::nullopt;
+    const double x = points.last().x();
+    // Only a value that fits an int may be truncated to one.
+    if (!std::isfinite(x) || x <= double(INT_MIN) - 1.0 || x >= double(INT_MAX) + 1.0)
+        return std::nullopt;
+    const qint64 left = std::clamp<qint64>(qint64(x) + kSweepGap, 0, size.width());
+    return QRect(QPoint(int(left), 0), QPoint(size.width() - 1, size.height() - 1));
+}
+
+void MOXQSweepChartImpl::paintControl()
+{
+    if (!m_owner) return;
+    QPainter painter(m_owner);
+    drawControl(&painter, QRect(QPoint(0, 0), QPoint(m_owner->width() - 1, m_owner->height() - 1)));
+}
+
+void MOXQSweepChartImpl::drawControl(QPainter* painter, const QRect&)
+{
+    if (painter && m_owner) paintSweep(*painter, m_owner->size());
+}
+
+QPen MOXQSweepChartImpl::tracePen() const
+{
+    return QPen(QBrush(m_lineStart), m_lineWeight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void MOXQSweepChartImpl::drawTrace(QPainter& painter) const
+{
+    // Samples usually come denser than pixels. Points closer than a fraction of a pixel to the
+    // last one drawn change nothing visible but make the stroke far more expensive; runs are
+    // split where a coordinate is not finite.
+    constexpr qreal kMinStep = 0.35;
+    QPolygonF run;
+    run.reserve(m_points.size());
+    auto flush = [&]() {
+        if (!run.isEmpty()) painter.drawPolyline(run);
+        run.clear();
+    };
+    for (int i = 0, count = m_points.size(); i < count; ++i) {
+        const QPointF& point = m_points.at(i);
+        if (!isFinitePoint(point)) {
+            flush();
+            continue;
+        }
+        const bool lastOfRun = i + 1 == count || !isFinitePoint(m_points.at(i + 1));
+        if (!run.isEmpty() && !lastOfRun) {
+            const QPointF d = point - run.last();
+            if (std::abs(d.x()) < kMinStep && std::abs(d.y()) < kMinStep) continue;
+        }
+        run.append(point);
+    }
+    flush();
+}
+
+void MOXQSweepChartImpl::drawPreviousSweep(QPainter& painter, const QSize& size) const
+{
+    if (m_previous.isNull()) return;
+    const std::optional<QRect> clip = previousSweepClip(m_points, size);
+    if (clip && clip->isEmpty()) return;
+    painter.save();
+    if (clip) painter.setClipRect(*clip);
+    painter.drawImage(QPointF(0, 0), m_previous);
+    painter.restore();
+}
+
+} // namespace MOXQtLib
