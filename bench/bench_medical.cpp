@@ -44,7 +44,7 @@ void paintFrames(benchmark::State& state, MOXQSweepChartImpl& impl)
 void BM_ECGFrame(benchmark::State& state)
 {
     MOXQECGChart chart;
-    MOXQECGChartImpl& impl = *chart.ecgImpl();
+    MOXQECGChartImpl& impl = *chart.impl();
     const bool fills = state.range(1) != 0;
     impl.enableFillColor(fills, fills);
     impl.setBelowFillColor(QColor(0, 255, 0, 80), QColor(0, 255, 0, 0));
@@ -59,7 +59,7 @@ void BM_ECGFrame(benchmark::State& state)
 void BM_ICDFrame(benchmark::State& state)
 {
     MOXQICDChart chart;
-    MOXQICDChartImpl& impl = *chart.icdImpl();
+    MOXQICDChartImpl& impl = *chart.impl();
     fill(impl, int(state.range(0)), kSize.width());
     impl.swapData(kSize, 1.0);
     fill(impl, int(state.range(0)), kSize.width() / 2);

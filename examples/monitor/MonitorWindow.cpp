@@ -166,10 +166,9 @@ void MonitorWindow::feedSample()
     m_icd->addData(x, m_icd->height() * 0.5 - monitor::icdMillivolts(t) * kIcdGain * pxPerMm);
     if (m_cursor.advance()) {
         // The finished sweep stays on screen beyond the gap while the next one is drawn.
-        for (MOXQSweepChart* chart :
-             {static_cast<MOXQSweepChart*>(m_ecg), static_cast<MOXQSweepChart*>(m_icd)}) {
-            chart->swapData();
-            chart->clearData();
-        }
+        m_ecg->swapData();
+        m_ecg->clearData();
+        m_icd->swapData();
+        m_icd->clearData();
     }
 }

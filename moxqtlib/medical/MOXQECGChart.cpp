@@ -1,38 +1,13 @@
 #include "MOXQECGChart.h"
 
-#include "MOXQECGChartImpl.h"
-
 namespace MOXQtLib {
 
-MOXQECGChart::MOXQECGChart(QWidget* parent)
-    : MOXQSweepChart(parent), m_ecg(new MOXQECGChartImpl(this, typeName()))
-{
-    setSweepImpl(m_ecg);
-}
+MOXQECGChart::MOXQECGChart(QWidget* parent) : MOXQSweepChart(typeName(), parent) {}
 
-QString MOXQECGChart::typeName()
+ControlInfo MOXQECGChart::getProps()
 {
-    return QStringLiteral("qtecgchart");
-}
-
-void MOXQECGChart::enableFillColor(bool below, bool above)
-{
-    m_ecg->enableFillColor(below, above);
-}
-
-void MOXQECGChart::setBelowFillColor(const QColor& start, const QColor& end)
-{
-    m_ecg->setBelowFillColor(start, end);
-}
-
-void MOXQECGChart::setAboveFillColor(const QColor& start, const QColor& end)
-{
-    m_ecg->setAboveFillColor(start, end);
-}
-
-QWidget* createMOXQECGChart()
-{
-    return new MOXQECGChart();
+    return moxMakeControlInfo("qtecgchart", "MOXQECGChart", "ECGChart", "Control ECGChart",
+                              "ecgchart");
 }
 
 } // namespace MOXQtLib

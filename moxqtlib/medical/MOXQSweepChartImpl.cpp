@@ -17,14 +17,14 @@ bool isFinitePoint(const QPointF& point)
 }
 
 MOXQSweepChartImpl::MOXQSweepChartImpl(QWidget* owner, const QString& name, float lineWeight)
-    : m_owner(owner), m_name(name), m_lineWeight(lineWeight)
+    : MOXQWidgetBaseImpl(owner, name), m_lineWeight(lineWeight)
 {
 }
 
 void MOXQSweepChartImpl::addData(float x, float y)
 {
     m_points.append(QPointF(x, y));
-    if (m_owner) m_owner->update();
+    if (QWidget* owner = getOwner()) owner->update();
 }
 
 void MOXQSweepChartImpl::clearData()
@@ -86,16 +86,9 @@ std::optional<QRect> MOXQSweepChartImpl::previousSweepClip(const QVector<QPointF
     return QRect(QPoint(int(left), 0), QPoint(size.width() - 1, size.height() - 1));
 }
 
-void MOXQSweepChartImpl::paintControl()
-{
-    if (!m_owner) return;
-    QPainter painter(m_owner);
-    drawControl(&painter, QRect(QPoint(0, 0), QPoint(m_owner->width() - 1, m_owner->height() - 1)));
-}
-
 void MOXQSweepChartImpl::drawControl(QPainter* painter, const QRect&)
 {
-    if (painter && m_owner) paintSweep(*painter, m_owner->size());
+    if (painter && getOwner()) paintSweep(*painter, getOwner()->size());
 }
 
 QPen MOXQSweepChartImpl::tracePen() const

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "MOXQWidgetBaseImpl.h"
+
 #include <QColor>
 #include <QImage>
-#include <QObject>
 #include <QPen>
 #include <QPointF>
 #include <QRect>
@@ -18,7 +19,7 @@ namespace MOXQtLib {
 
 // What the sweeping waveform charts share: points in widget pixels, line colours and weight,
 // and the image of the previous sweep that stays visible right of the newest point.
-class MOXQSweepChartImpl : public QObject
+class MOXQSweepChartImpl : public MOXQWidgetBaseImpl
 {
     Q_OBJECT
 public:
@@ -26,8 +27,6 @@ public:
     static constexpr int kSweepGap = 40;
 
     MOXQSweepChartImpl(QWidget* owner, const QString& name, float lineWeight);
-
-    QWidget* owner() const { return m_owner; }
 
     void addData(float x, float y);
     void clearData();
@@ -61,9 +60,8 @@ public:
     static std::optional<QRect> previousSweepClip(const QVector<QPointF>& points,
                                                   const QSize& size);
 
-    // Paints into the owner; the owner's paint event calls this.
-    void paintControl();
-    virtual void drawControl(QPainter* painter, const QRect& rect);
+    // Paints over the owner's whole area.
+    void drawControl(QPainter* painter, const QRect& rect) override;
 
 protected:
     QPen tracePen() const;
@@ -72,8 +70,6 @@ protected:
     void drawPreviousSweep(QPainter& painter, const QSize& size) const;
 
 private:
-    QWidget* m_owner;
-    QString m_name;
     QColor m_lineStart{0, 255, 0};
     QColor m_lineEnd{0, 255, 0};
     QVector<QPointF> m_points;

@@ -1,6 +1,8 @@
+#include "MOXJson.h"
 #include "MOXQECGChart.h"
 #include "MOXQECGChartImpl.h"
 #include "MOXQICDChart.h"
+#include "MOXQtLib.h"
 #include "TestSupport.h"
 
 #include <QPainter>
@@ -49,7 +51,7 @@ void addZigZag(MOXQSweepChartImpl& impl, int count)
 TEST(ECGChart, FillsOnlyWithThreePointsAndOnlyOnTheirEnabledSide)
 {
     MOXQECGChart chart;
-    MOXQECGChartImpl& impl = *chart.ecgImpl();
+    MOXQECGChartImpl& impl = *chart.impl();
     impl.setBelowFillColor(kRed, kRed);
     impl.setAboveFillColor(kBlue, kBlue);
 
@@ -79,21 +81,20 @@ TEST(ECGChart, FillsOnlyWithThreePointsAndOnlyOnTheirEnabledSide)
     // Disabled fills with invalid colours never paint black over the chart, nor does an
     // enabled fill whose colours were never set.
     MOXQECGChart plain;
-    addZigZag(*plain.ecgImpl(), 5);
-    plain.ecgImpl()->enableFillColor(false, false);
-    const QImage unfilled = plain.ecgImpl()->renderSweep(kSize, 1.0);
+    addZigZag(*plain.impl(), 5);
+    plain.impl()->enableFillColor(false, false);
+    const QImage unfilled = plain.impl()->renderSweep(kSize, 1.0);
     EXPECT_EQ(alphaAt(unfilled, 60, 95), 0);
     EXPECT_EQ(alphaAt(unfilled, 60, 5), 0);
-    plain.ecgImpl()->enableFillColor(true, true);
-    EXPECT_EQ(testsupport::maxPixelDifference(plain.ecgImpl()->renderSweep(kSize, 1.0), unfilled),
-              0);
+    plain.impl()->enableFillColor(true, true);
+    EXPECT_EQ(testsupport::maxPixelDifference(plain.impl()->renderSweep(kSize, 1.0), unfilled), 0);
 }
 
 TEST(ECGChart, PreviousSweepShowsBeyondTheGap)
 {
     MOXQECGChart chart;
     chart.resize(kSize);
-    MOXQECGChartImpl& impl = *chart.ecgImpl();
+    MOXQECGChartImpl& impl = *chart.impl();
     addFlatTrace(impl, 50);
     chart.swapData();
     ASSERT_EQ(impl.previousSweep().size(), kSize);
@@ -131,7 +132,7 @@ TEST(ECGChart, PreviousSweepShowsBeyondTheGap)
 TEST(ECGChart, LastXThatIsNotAnIntegerDrawsThePreviousSweepWhole)
 {
     MOXQECGChart chart;
-    MOXQECGChartImpl& impl = *chart.ecgImpl();
+    MOXQECGChartImpl& impl = *chart.impl();
     addFlatTrace(impl, 50);
     impl.swapData(kSize, 1.0);
     const float bad[] = {std::numeric_limits<float>::quiet_NaN(),
@@ -190,15 +191,15 @@ TEST(SweepChart, PointsPopsAndBadIndices)
     // An empty or zero-sized chart swaps to nothing and still paints.
     chart.resize(0, 0);
     chart.swapData();
-    EXPECT_TRUE(chart.sweepImpl()->previousSweep().isNull());
-    EXPECT_TRUE(chart.sweepImpl()->renderSweep(QSize(0, 0), 1.0).isNull());
-    EXPECT_TRUE(chart.sweepImpl()->renderSweep(kSize, std::nan("")).size() == kSize);
+    EXPECT_TRUE(chart.impl()->previousSweep().isNull());
+    EXPECT_TRUE(chart.impl()->renderSweep(QSize(0, 0), 1.0).isNull());
+    EXPECT_TRUE(chart.impl()->renderSweep(kSize, std::nan("")).size() == kSize);
 }
 
 TEST(ICDChart, TraceTypes)
 {
     MOXQICDChart chart;
-    MOXQICDChartImpl& impl = *chart.icdImpl();
+    MOXQICDChartImpl& impl = *chart.impl();
     // A diagonal: not on the reference line's row except where it crosses it.
     for (int x = 0; x < 200; x += 20)
         impl.addData(x, 90 - x * 0.4);
@@ -236,7 +237,7 @@ TEST(ICDChart, TraceTypes)
 TEST(SweepChart, PreviousSweepKeepsTheDevicePixelRatio)
 {
     MOXQECGChart chart;
-    MOXQECGChartImpl& impl = *chart.ecgImpl();
+    MOXQECGChartImpl& impl = *chart.impl();
     addFlatTrace(impl, 30);
     impl.swapData(kSize, 2.0);
     const QImage& previous = impl.previousSweep();
@@ -259,7 +260,7 @@ TEST(ECGChart, DenseTraceLooksLikeEveryPointDrawn)
 {
     // Twenty samples per pixel with narrow spikes, as a fast sweep on a slow screen gives.
     MOXQECGChart chart;
-    MOXQECGChartImpl& impl = *chart.ecgImpl();
+    MOXQECGChartImpl& impl = *chart.impl();
     QPolygonF all;
     for (int i = 0; i < 4000; ++i) {
         const double x = i * 0.05;
@@ -279,4 +280,43 @@ TEST(ECGChart, DenseTraceLooksLikeEveryPointDrawn)
     // Same spikes, same heights: at most a faint antialiasing difference here and there.
     EXPECT_LT(testsupport::differingShare(image, reference, 64), 0.002);
     EXPECT_TRUE(isGreen(image, 25, 21));
+}
+
+TEST(SweepChart, ChartsAreLibraryControls)
+{
+    moxRegisterQtControl(MOXQECGChart::typeName().toUtf8().constData(),
+                         &MOXQECGChart::createMOXQECGChart, MOXQECGChart::getProps());
+    QWidget parent;
+    Json::Value json;
+    ASSERT_TRUE(jsonParse(QStringLiteral(R"({"name": "lead2", "x": 5, "w": 120, "h": 60})"), json));
+    QWidget* created = moxCreateControl("qtecgchart", json, &parent);
+    auto* ecg = qobject_cast<MOXQECGChart*>(created);
+    ASSERT_NE(ecg, nullptr);
+    EXPECT_EQ(ecg->objectName(), "lead2");
+    IMOXQWidgetBase* control = moxControlOf(ecg);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->getControlImpl(), ecg->impl());
+    EXPECT_EQ(MOXQWidgetBaseImpl::fromWidget(ecg), ecg->impl());
+    // Its paint event draws the trace.
+    ecg->addData(0, 30);
+    ecg->addData(119, 30);
+    EXPECT_TRUE(isGreen(ecg->grab().toImage(), 60, 30));
+
+    // The ICD chart goes by the ECG chart's name, for its theme entry and in written pages.
+    MOXQICDChart icd;
+    EXPECT_EQ(moxControlOf(&icd)->getTypeName(), "qtecgchart");
+    EXPECT_EQ(icd.impl()->getThemeName(), "qtecgchart");
+    Json::Value written;
+    ASSERT_TRUE(moxControlOf(&icd)->serializeJsonValue(&written, false));
+    QString type;
+    EXPECT_TRUE(jsonReadString(written, "type", type));
+    EXPECT_EQ(type, "qtecgchart");
+
+    // Unusable JSON leaves the data alone and the chart paints as before.
+    icd.addData(5, 12);
+    icd.addData(50, 12);
+    icd.setJsonData(QStringLiteral("{\"attr\": null, \"layout\": [1, 2"));
+    icd.setJsonData(QStringLiteral("{\"attr\": null, \"layout\": 3, \"theme\": 7}"));
+    EXPECT_EQ(icd.dataSize(), 2);
+    EXPECT_GT(qAlpha(icd.impl()->renderSweep(kSize, 1.0).pixel(30, 12)), 200);
 }
