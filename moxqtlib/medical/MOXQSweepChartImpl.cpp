@@ -59,6 +59,11 @@ void MOXQSweepChartImpl::setLineColor(const QColor& start, const QColor& end)
     m_lineEnd = end;
 }
 
+void MOXQSweepChartImpl::setLineWeight(float weight)
+{
+    if (std::isfinite(weight) && weight >= 0) m_lineWeight = weight;
+}
+
 QImage MOXQSweepChartImpl::renderSweep(const QSize& size, qreal ratio) const
 {
     if (!std::isfinite(ratio) || ratio <= 0) ratio = 1.0;

@@ -46,7 +46,8 @@ public:
     void setLineColor(const QColor& start, const QColor& end);
     QColor lineStartColor() const { return m_lineStart; }
     QColor lineEndColor() const { return m_lineEnd; }
-    void setLineWeight(float weight) { m_lineWeight = weight; }
+    // A weight that is not finite or is negative is ignored: no pen can be made from it.
+    void setLineWeight(float weight);
     float getLineWeight() const { return m_lineWeight; }
 
     // Paints the chart over a widget area of `size`.

@@ -188,6 +188,13 @@ TEST(SweepChart, PointsPopsAndBadIndices)
     chart.popFront();
     EXPECT_EQ(chart.dataSize(), 0);
 
+    // Weights no pen can take are refused.
+    chart.setLineWeight(2.5f);
+    chart.setLineWeight(std::nanf(""));
+    chart.setLineWeight(-1.0f);
+    chart.setLineWeight(std::numeric_limits<float>::infinity());
+    EXPECT_EQ(chart.getLineWeight(), 2.5f);
+
     // An empty or zero-sized chart swaps to nothing and still paints.
     chart.resize(0, 0);
     chart.swapData();
