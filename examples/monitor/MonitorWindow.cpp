@@ -83,7 +83,7 @@ MonitorWindow::MonitorWindow(double sweepSpeed, QWidget* parent)
         if (m_speedBox->itemData(i).toDouble() == sweepSpeed) m_speedBox->setCurrentIndex(i);
     m_speed = m_speedBox->currentData().toDouble();
     connect(m_speedBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [this](int) { setSweepSpeed(m_speedBox->currentData().toDouble()); });
+            [this](int) { m_speed = m_speedBox->currentData().toDouble(); });
 
     m_icdTypeBox->addItem(QStringLiteral("Electrogram"), int(MOXQtICDWave));
     m_icdTypeBox->addItem(QStringLiteral("Reference line"), int(MOXQtICDReferenceLine));
@@ -125,19 +125,12 @@ MonitorWindow::MonitorWindow(double sweepSpeed, QWidget* parent)
     m_timer.setInterval(10);
     connect(&m_timer, &QTimer::timeout, this, &MonitorWindow::feedDueSamples);
     resize(1280, 720);
-    setSweepSpeed(m_speed);
 }
 
 double MonitorWindow::screenDpi() const
 {
     const QScreen* screen = this->screen();
     return screen ? screen->physicalDotsPerInchX() : monitor::kFallbackDpi;
-}
-
-void MonitorWindow::setSweepSpeed(double millimetresPerSecond)
-{
-    m_speed = millimetresPerSecond;
-    m_cursor.setPixelsPerSecond(monitor::pixelsPerSecond(m_speed, screenDpi()));
 }
 
 void MonitorWindow::start()
@@ -151,16 +144,19 @@ void MonitorWindow::feedDueSamples()
 {
     const long long due = m_clockStart + m_clock.elapsed() * (long long)monitor::kSampleRate / 1000;
     if (due - m_sample > kMaxSamplesPerTick) m_sample = due - kMaxSamplesPerTick;
-    // The layout may have resized the charts since the last tick.
+    // The layout may have resized the charts, or the window moved to another screen, since
+    // the last tick.
+    const double dpi = screenDpi();
     m_cursor.setWidth(std::min(m_ecg->width(), m_icd->width()));
+    m_cursor.setPixelsPerSecond(monitor::pixelsPerSecond(m_speed, dpi));
+    const double pxPerMm = monitor::pixelsPerMillimetre(dpi);
     while (m_sample < due)
-        feedSample();
+        feedSample(pxPerMm);
 }
 
-void MonitorWindow::feedSample()
+void MonitorWindow::feedSample(double pxPerMm)
 {
     const double t = monitor::sampleTime(m_sample++);
-    const double pxPerMm = monitor::pixelsPerMillimetre(screenDpi());
     const double x = m_cursor.x();
     m_ecg->addData(x, m_ecg->height() * 0.6 - monitor::ecgMillivolts(t) * kEcgGain * pxPerMm);
     m_icd->addData(x, m_icd->height() * 0.5 - monitor::icdMillivolts(t) * kIcdGain * pxPerMm);

@@ -24,12 +24,10 @@ public:
 
     // Starts the sweep clock; samples are fed as real time passes.
     void start();
-    void setSweepSpeed(double millimetresPerSecond);
-    double sweepSpeed() const { return m_speed; }
 
 private:
     void feedDueSamples();
-    void feedSample();
+    void feedSample(double pxPerMm);
     double screenDpi() const;
 
     MOXQtLib::MOXQECGChart* m_ecg;
@@ -37,7 +35,7 @@ private:
     QComboBox* m_speedBox;
     QComboBox* m_icdTypeBox;
     monitor::SweepCursor m_cursor;
-    double m_speed;
+    double m_speed; // mm/s
     QTimer m_timer;
     QElapsedTimer m_clock;
     long long m_sample = 0;     // index of the next sample
