@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <algorithm>
+
 namespace MOXQtLib {
 
 MOXQECGChartImpl::MOXQECGChartImpl(QWidget* owner, const QString& name)
@@ -45,15 +47,14 @@ void MOXQECGChartImpl::paintSweep(QPainter& painter, const QSize& size) const
 
 void MOXQECGChartImpl::drawFill(QPainter& painter, const QSize& size, bool below) const
 {
+    // A fill needs an area: with one or two points there is only the line.
+    if (std::count_if(points().begin(), points().end(), isFinitePoint) < 3) return;
     const qreal edge = below ? size.height() : 0;
     // A polygon rather than a path: far cheaper to fill with thousands of points.
     QPolygonF area;
     area.reserve(points().size() + 2);
     area.append(QPointF(0, edge));
-    for (const QPointF& point : points())
-        if (isFinitePoint(point)) area.append(point);
-    // A fill needs an area: with one or two points there is only the line.
-    if (area.size() < 4) return;
+    forEachFiniteRun([&](const QPolygonF& run) { area << run; });
     area.append(QPointF(area.last().x(), edge));
 
     // An invalid colour stands for no colour rather than for black.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <functional>
 
 namespace MOXQtLib {
 
@@ -101,22 +102,20 @@ QPen MOXQSweepChartImpl::tracePen() const
     return QPen(QBrush(m_lineStart), m_lineWeight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void MOXQSweepChartImpl::drawTrace(QPainter& painter) const
+void MOXQSweepChartImpl::forEachFiniteRun(
+    const std::function<void(const QPolygonF& run)>& visit) const
 {
     // Samples usually come denser than pixels. Points closer than a fraction of a pixel to the
-    // last one drawn change nothing visible but make the stroke far more expensive; runs are
-    // split where a coordinate is not finite.
+    // last one kept change nothing visible but make strokes and fills far more expensive.
     constexpr qreal kMinStep = 0.35;
     QPolygonF run;
     run.reserve(m_points.size());
-    auto flush = [&]() {
-        if (!run.isEmpty()) painter.drawPolyline(run);
-        run.clear();
-    };
-    for (int i = 0, count = m_points.size(); i < count; ++i) {
+    const int count = m_points.size();
+    for (int i = 0; i < count; ++i) {
         const QPointF& point = m_points.at(i);
         if (!isFinitePoint(point)) {
-            flush();
+            if (!run.isEmpty()) visit(run);
+            run.clear();
             continue;
         }
         const bool lastOfRun = i + 1 == count || !isFinitePoint(m_points.at(i + 1));
@@ -126,7 +125,12 @@ void MOXQSweepChartImpl::drawTrace(QPainter& painter) const
         }
         run.append(point);
     }
-    flush();
+    if (!run.isEmpty()) visit(run);
+}
+
+void MOXQSweepChartImpl::drawTrace(QPainter& painter) const
+{
+    forEachFiniteRun([&](const QPolygonF& run) { painter.drawPolyline(run); });
 }
 
 void MOXQSweepChartImpl::drawPreviousSweep(QPainter& painter, const QSize& size) const

@@ -6,10 +6,12 @@
 #include <QImage>
 #include <QPen>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRect>
 #include <QSize>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 class QPainter;
@@ -68,6 +70,8 @@ protected:
     QPen tracePen() const;
     // The points as polylines, split where a coordinate is not finite.
     void drawTrace(QPainter& painter) const;
+    // Calls `visit` for each run of finite points, in order, thinned to what can be seen.
+    void forEachFiniteRun(const std::function<void(const QPolygonF& run)>& visit) const;
     void drawPreviousSweep(QPainter& painter, const QSize& size) const;
 
 private:
