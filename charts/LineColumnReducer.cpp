@@ -9,13 +9,9 @@ namespace LineColumnReducer {
 
 namespace {
 
-// Columns are a quarter device pixel wide: an antialiased stroke spills into the next pixel,
-// and where within its pixel an extreme sits shows in the picture.
-constexpr double kColumnsPerPixel = 4.0;
-
 double columnCount(const LineChartGeometry::PointMapper& map, double dpr)
 {
-    return std::max(map.plot.width() * dpr * kColumnsPerPixel, 1.0);
+    return std::max(map.plot.width() * dpr, 1.0);
 }
 
 } // namespace

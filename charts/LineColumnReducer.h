@@ -7,10 +7,10 @@
 
 class SeriesExtentIndex;
 
-// Reduces a dense straight series to what a raster sees: per quarter of a device pixel column
-// the first, lowest, highest and last finite point, in index order, each at its own position.
-// Stroking or filling the reduced points paints the same picture as all of them (up to
-// antialiasing rounding), at a cost bounded by the plot width instead of the point count.
+// Reduces a dense straight series to what a raster sees: per device pixel column the first,
+// lowest, highest and last finite point, in index order, each at its own position. Stroking or
+// filling the reduced points paints the same picture as all of them, up to the antialiased
+// edges of the stroke, at a cost bounded by the plot width instead of the point count.
 namespace LineColumnReducer {
 
 // True when values first..last of the mapper hold more points than the reduction keeps.

@@ -19,12 +19,13 @@ namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// A wave with a fast ripple and jitter, some values missing: many points per pixel column.
+// A slow wave, a ripple and a jitter repeating every 23 points, some values missing: dozens of
+// points per pixel column of the test plot.
 QVector<double> denseValues(int n)
 {
     QVector<double> v(n);
     for (int i = 0; i < n; ++i)
-        v[i] = 28 * std::sin(0.0018 * i) + 8 * std::sin(0.071 * i) + ((37 * i) % 23 - 11) * 0.75;
+        v[i] = 28 * std::sin(0.00018 * i) + 8 * std::sin(0.0071 * i) + ((37 * i) % 23 - 11) * 0.75;
     for (int i = 97; i < n; i += 1013)
         v[i] = kNaN;
     return v;
@@ -52,7 +53,7 @@ QImage draw(const QVector<QPointF>& points, double bottom, bool area)
 
 TEST(LineColumnReducer, DrawsTheSamePictureAsEveryPoint)
 {
-    const QVector<double> values = denseValues(10000);
+    const QVector<double> values = denseValues(20000);
     const SeriesExtentIndex index(values);
     PointMapper map;
     map.plot = QRectF(10, 10, 380, 280);
@@ -68,15 +69,32 @@ TEST(LineColumnReducer, DrawsTheSamePictureAsEveryPoint)
     for (const SeriesExtentIndex* idx : {&index, static_cast<const SeriesExtentIndex*>(nullptr)}) {
         QVector<QPointF> reduced;
         LineColumnReducer::reduce(values, 0, map.last, map, 1.0, idx, reduced);
-        EXPECT_LE(reduced.size(), 16 * 381);
+        EXPECT_LE(reduced.size(), 4 * 381);
         EXPECT_LT(reduced.size(), all.size() * 3 / 4);
+        // Every pixel column keeps its highest and lowest point.
+        QVector<double> top(400, 1e9), low(400, -1e9), rtop(400, 1e9), rlow(400, -1e9);
+        for (const QPointF& p : all) {
+            const int c = int(std::floor(p.x()));
+            top[c] = std::min(top[c], p.y());
+            low[c] = std::max(low[c], p.y());
+        }
+        for (const QPointF& p : reduced) {
+            const int c = int(std::floor(p.x()));
+            rtop[c] = std::min(rtop[c], p.y());
+            rlow[c] = std::max(rlow[c], p.y());
+        }
+        int wrong = 0;
+        for (int c = 0; c < 400; ++c)
+            wrong += (top[c] != rtop[c] || low[c] != rlow[c]);
+        EXPECT_EQ(wrong, 0);
         EXPECT_EQ(reduced.first(), all.first());
         EXPECT_EQ(reduced.last(), all.last());
         for (bool area : {false, true}) {
             const QImage full = draw(all, map.plot.bottom(), area);
             const QImage fast = draw(reduced, map.plot.bottom(), area);
-            EXPECT_LT(testsupport::differingShare(full, fast, 40), 0.01) << area;
-            EXPECT_LT(testsupport::differingShare(full, fast, 16), 0.02) << area;
+            // Only the antialiased spill of the stroke beside each column's extremes differs.
+            EXPECT_LT(testsupport::differingShare(full, fast, 40), 0.06) << area;
+            EXPECT_LT(testsupport::differingShare(full, fast, 16), 0.08) << area;
         }
     }
     // The strip-built area covers the same pixels as the single polygon.
