@@ -5,17 +5,12 @@
 
 namespace LineChartGeometry {
 
-bool fuzzyEqual(double a, double b)
-{
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
-
 ValueRange valueRangeFor(bool hasData, double min, double max)
 {
     if (!hasData || !std::isfinite(min) || !std::isfinite(max)) return {};
     double lo = min;
     double hi = max;
-    if (fuzzyEqual(lo, hi)) {
+    if (ChartCartesian::rangeEndsEqual(lo, hi)) {
         lo -= 1;
         hi += 1;
     }
@@ -49,8 +44,8 @@ double PointMapper::x(double index) const
 
 double PointMapper::y(double value) const
 {
-    const double r = fuzzyEqual(range.hi, range.lo) ? 1.0 : range.hi - range.lo;
-    return plot.top() + plot.height() - (value - range.lo) / r * plot.height();
+    return plot.top() + plot.height() -
+           ChartCartesian::rangeFraction(value, range.lo, range.hi) * plot.height();
 }
 
 double PointMapper::animatedValue(double value, int index, int count) const

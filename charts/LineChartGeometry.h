@@ -19,9 +19,6 @@ struct ValueRange
     double hi = 1.0;
 };
 
-// Equal up to a relative 1e-12.
-bool fuzzyEqual(double a, double b);
-
 // The value axis for finite data from `min` to `max`; `hasData` false gives 0..1. The axis
 // starts at 0 for positive data and leaves head room above the maximum.
 ValueRange valueRangeFor(bool hasData, double min, double max);

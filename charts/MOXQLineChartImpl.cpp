@@ -226,10 +226,9 @@ MOXQLineChartImpl::Frame MOXQLineChartImpl::frame(const QSize& widget) const
 QVector<ChartCartesian::LegendItem>
 MOXQLineChartImpl::legendItems(const Frame& frame, const QSize& widget, const QFont& font) const
 {
-    QVector<ChartCartesian::LegendEntry> entries;
-    entries.reserve(m_series.size());
-    for (int k = 0; k < m_series.size(); ++k)
-        entries.append({m_series.at(k).name, colorOf(k), m_series.at(k).visible});
+    const ChartTheme theme = m_owner ? m_owner->chartTheme() : themePreset(0);
+    const QVector<ChartCartesian::LegendEntry> entries =
+        ChartCartesian::legendEntries(m_series, theme);
     const int legend = m_owner ? m_owner->legendPosition() : LegendBottom;
     return ChartCartesian::layoutLegend(entries, legend, frame.layout.plot, widget, font, 38);
 }
