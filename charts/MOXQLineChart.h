@@ -1,0 +1,56 @@
+#pragma once
+
+#include "LineSeries.h"
+#include "MOXQChartBase.h"
+
+#include <QStringList>
+#include <QVector>
+
+class MOXQLineChartImpl;
+
+// Line chart: straight or smoothed series over a shared category axis, with area fills,
+// symbols, a toggling legend, an optional range selector, hover tooltips and a staggered
+// entry animation. Data and painting live in the model (`impl()`); this widget forwards.
+class MOXQLineChart : public MOXQChartBase
+{
+    Q_OBJECT
+public:
+    explicit MOXQLineChart(QWidget* parent = nullptr);
+    ~MOXQLineChart() override;
+
+    MOXQLineChartImpl* impl() const { return m_impl; }
+
+    void setTitle(const QString& title);
+    QString title() const;
+    void setCategories(const QStringList& categories);
+    QStringList categories() const;
+    // New data replays the entry animation and clears the hover state.
+    void setSeries(const QVector<LineSeries>& series);
+    void setSingleSeries(const QString& name, const QVector<double>& values,
+                         const QColor& color = QColor());
+    void setSingleSeries(const QVector<double>& values);
+    QVector<LineSeries> series() const;
+
+    void setShowSymbols(bool on);
+    void setSmooth(bool on);
+    void setAreaFill(bool on);
+    void setHoverEnabled(bool on);
+    void setTooltipTrigger(int trigger);
+    void setTooltipVisible(bool on);
+    void setRangeSelectorEnabled(bool on);
+    void setVisibleRange(double start, double end);
+
+    void paintFrame(QPainter& painter) override;
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override { paintGLFrame(); }
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    MOXQLineChartImpl* m_impl = nullptr;
+};

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "ChartCartesian.h"
+#include "ChartRangeSelector.h"
+#include "LineChartGeometry.h"
+#include "LineSeries.h"
+#include "SeriesExtentIndex.h"
+
+#include <QObject>
+#include <QOpenGLFunctions>
+#include <QPoint>
+#include <QPointF>
+#include <QStringList>
+#include <QVector>
+
+class MOXQLineChart;
+class QPainter;
+
+// The line chart's model: data, options, hover and range state, and the frame painting. The
+// widget forwards its setters and mouse events here; every geometry query recomputes from the
+// current state, so tests drive it without a window.
+class MOXQLineChartImpl : public QObject, public QOpenGLFunctions
+{
+    Q_OBJECT
+public:
+    struct HoverState
+    {
+        bool active = false;
+        int index = -1;
+        int series = -1;
+        QPointF point;
+        QPoint lastMouse;
+    };
+
+    // What one frame is drawn from, recomputed from the model for a widget size.
+    struct Frame
+    {
+        ChartCartesian::PlotLayout layout;
+        int itemCount = 1;
+        int first = 0;
+        int last = 0;
+        LineChartGeometry::PointMapper map;
+    };
+
+    explicit MOXQLineChartImpl(MOXQLineChart* owner);
+    MOXQLineChart* owner() const { return m_owner; }
+
+    void setTitle(const QString& title);
+    QString title() const { return m_title; }
+    void setCategories(const QStringList& categories);
+    const QStringList& categories() const { return m_categories; }
+    void setSeries(const QVector<LineSeries>& series);
+    void setSingleSeries(const QString& name, const QVector<double>& values, const QColor& color);
+    const QVector<LineSeries>& series() const { return m_series; }
+
+    void setShowSymbols(bool on);
+    bool showSymbols() const { return m_showSymbols; }
+    void setSmooth(bool on);
+    bool smooth() const { return m_smooth; }
+    void setAreaFill(bool on);
+    bool areaFill() const { return m_area; }
+    void setHoverEnabled(bool on);
+    bool hoverEnabled() const { return m_hoverEnabled; }
+    // Values other than None, Item and Axis are kept but act as None.
+    void setTooltipTrigger(int trigger);
+    int tooltipTrigger() const { return m_tooltipTrigger; }
+    int effectiveTrigger() const;
+    void setTooltipVisible(bool on);
+    bool tooltipVisible() const { return m_tooltipVisible; }
+    void setRangeSelectorEnabled(bool on);
+    void setVisibleRange(double start, double end);
+    const ChartRangeSelector& rangeSelector() const { return m_rangeSelector; }
+    const ChartCartesian::Margins& margins() const { return m_margins; }
+    const HoverState& hoverState() const { return m_hover; }
+    // Flips the visibility of series `index` (a legend click); false when out of range.
+    bool toggleSeries(int index);
+
+    // Geometry, recomputed from the current state.
+    int itemCount() const;
+    Frame frame(const QSize& widget) const;
+    // Value axis over the visible series and indexes; non-finite values are left out.
+    LineChartGeometry::ValueRange valueRange(int first, int last) const;
+    QVector<ChartCartesian::LegendItem> legendItems(const Frame& frame, const QSize& widget,
+                                                    const QFont& font) const;
+    QRectF rangeBarRect(const Frame& frame);
+    QString categoryLabel(int index) const;
+    QColor colorOf(int series) const;
+
+    // Mouse handling; each returns true when the chart needs a repaint (press: consumed).
+    bool updateHover(const QPoint& mouse, const QSize& widget);
+    bool clearHover();
+    bool mousePress(const QPoint& point, const QSize& widget, const QFont& font);
+    bool mouseMove(const QPoint& point, bool leftButtonHeld, const QSize& widget);
+    void mouseRelease();
+
+    void paint(QPainter& painter, const QSize& widget);
+
+private:
+    bool seriesSmooth(const LineSeries& s) const { return m_smooth || s.smooth; }
+    bool seriesArea(const LineSeries& s) const { return m_area || s.area; }
+    bool seriesSymbols(const LineSeries& s) const { return m_showSymbols && s.showSymbols; }
+    bool reaches(const LineSeries& s, int index) const;
+    void resetSeriesIndexes();
+    void repaint();
+    void hideTooltip();
+    void paintSeries(QPainter& painter, const Frame& frame, double devicePixelRatio);
+    void paintAxisPointer(QPainter& painter, const Frame& frame);
+    void paintCategoryLabels(QPainter& painter, const Frame& frame, const QSize& widget);
+
+    MOXQLineChart* m_owner = nullptr;
+    QString m_title = QStringLiteral("Basic Line Chart");
+    QStringList m_categories;
+    QVector<LineSeries> m_series;
+    QVector<SeriesExtentIndex> m_extents; // one per series, for cheap ranges on large data
+    bool m_showSymbols = true;
+    bool m_smooth = false;
+    bool m_area = false;
+    bool m_tooltipVisible = false;
+    bool m_hoverEnabled = true;
+    int m_tooltipTrigger = TooltipNone;
+    ChartCartesian::Margins m_margins;
+    HoverState m_hover;
+    ChartRangeSelector m_rangeSelector;
+};
