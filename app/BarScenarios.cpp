@@ -2,6 +2,8 @@
 
 #include "MOXQBarChart.h"
 
+using namespace MOXQtLib;
+
 namespace {
 
 BarSeries barSeries(const QString& name, const QVector<double>& values)

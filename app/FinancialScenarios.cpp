@@ -4,6 +4,8 @@
 #include "FinancialData.h"
 #include "MOXQFinancialChart.h"
 
+using namespace MOXQtLib;
+
 namespace {
 
 struct FinancialScenario

@@ -90,7 +90,7 @@ void applyLabelFont(QWidget* widget, int pixelSize, bool bold)
 
 void prepareChartAnimation(QWidget* widget)
 {
-    auto* chart = qobject_cast<MOXQChartBase*>(widget);
+    auto* chart = qobject_cast<MOXQtLib::MOXQChartBase*>(widget);
     if (!chart) return;
     // The large-data chart would animate thousands of points on every switch.
     if (chart->objectName() == QLatin1String("LargeDataLineChart")) {
@@ -103,7 +103,7 @@ void prepareChartAnimation(QWidget* widget)
 
 void replayChart(QWidget* widget)
 {
-    if (auto* chart = qobject_cast<MOXQChartBase*>(widget)) chart->replayAnimation();
+    if (auto* chart = qobject_cast<MOXQtLib::MOXQChartBase*>(widget)) chart->replayAnimation();
 }
 
 QWidget* buildChartPage(const QString& pageTitle, const QString& description, QWidget* chart)
@@ -200,7 +200,8 @@ void applyGalleryTheme(const GalleryWindow& gallery, int themeIndex)
 {
     for (const QList<QWidget*>& list : gallery.familyCharts)
         for (QWidget* w : list)
-            if (auto* chart = qobject_cast<MOXQChartBase*>(w)) chart->setChartTheme(themeIndex);
+            if (auto* chart = qobject_cast<MOXQtLib::MOXQChartBase*>(w))
+                chart->setChartTheme(themeIndex);
 }
 
 GalleryWindow buildGalleryWindow()

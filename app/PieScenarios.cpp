@@ -2,6 +2,8 @@
 
 #include "MOXQOpenGLPieChart.h"
 
+using namespace MOXQtLib;
+
 namespace {
 
 QVector<PieSlice> trafficSlices()

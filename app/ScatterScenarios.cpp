@@ -2,6 +2,8 @@
 
 #include "MOXQScatterChart.h"
 
+using namespace MOXQtLib;
+
 namespace {
 
 ScatterSeries scatterSeries(const QString& name, double symbolSize, const QVector<QPointF>& points)

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstdlib>
 
+using namespace MOXQtLib;
+
 namespace {
 
 QVector<CandleRecord> syntheticCandles(int n)

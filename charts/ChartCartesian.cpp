@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace MOXQtLib {
+
 namespace ChartCartesian {
 
 FrameInput frameInput(const MOXQChartBase& chart)
@@ -323,3 +325,5 @@ void paintValueLabelTexts(QPainter& painter, const QRectF& plot, int leftMargin,
 }
 
 } // namespace ChartCartesian
+
+} // namespace MOXQtLib

@@ -16,8 +16,11 @@
 #include <QStringList>
 #include <QVector>
 
-class MOXQChartBase;
 class QPainter;
+
+namespace MOXQtLib {
+
+class MOXQChartBase;
 
 namespace ChartCartesian {
 
@@ -173,3 +176,5 @@ int toggleSeriesAt(QVector<Series>& series, const QVector<LegendItem>& items, co
 }
 
 } // namespace ChartCartesian
+
+} // namespace MOXQtLib

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace MOXQtLib {
+
 void ChartRangeSelector::setEnabled(bool enabled)
 {
     m_enabled = enabled;
@@ -18,8 +20,7 @@ void ChartRangeSelector::setEnabled(bool enabled)
 
 void ChartRangeSelector::setRange(double start, double end)
 {
-    if (!std::isfinite(start) || !std::isfinite(end))
-        return;
+    if (!std::isfinite(start) || !std::isfinite(end)) return;
     m_start = start;
     m_end = end;
     normalize();
@@ -39,23 +40,20 @@ void ChartRangeSelector::normalize()
 {
     m_start = std::clamp(m_start, 0.0, 1.0);
     m_end = std::clamp(m_end, 0.0, 1.0);
-    if (m_start > m_end)
-        std::swap(m_start, m_end);
+    if (m_start > m_end) std::swap(m_start, m_end);
     if (m_end - m_start < m_minimumSpan) {
         if (m_dragMode == LeftHandle) {
             m_start = std::max(m_end - m_minimumSpan, 0.0);
             return;
         }
         m_end = std::min(m_start + m_minimumSpan, 1.0);
-        if (m_end - m_start < m_minimumSpan)
-            m_start = std::max(m_end - m_minimumSpan, 0.0);
+        if (m_end - m_start < m_minimumSpan) m_start = std::max(m_end - m_minimumSpan, 0.0);
     }
 }
 
 QRectF ChartRangeSelector::layout(const QRectF& plot, double offset) const
 {
-    if (!m_enabled || m_itemCount < 2)
-        return {};
+    if (!m_enabled || m_itemCount < 2) return {};
     return QRectF(plot.left(), plot.bottom() + offset, plot.width(), m_barHeight);
 }
 
@@ -68,8 +66,7 @@ QRectF ChartRangeSelector::selectionRect(const QRectF& bar) const
 
 bool ChartRangeSelector::press(const QPoint& point, const QRectF& bar)
 {
-    if (bar.isEmpty())
-        return false;
+    if (bar.isEmpty()) return false;
     const QRectF sel = selectionRect(bar);
     const double top = bar.top() - 6;
     const double h = bar.height() + 12;
@@ -80,8 +77,7 @@ bool ChartRangeSelector::press(const QPoint& point, const QRectF& bar)
         mode = RightHandle;
     else if (QRectF(sel.x(), top, sel.width(), h).contains(point))
         mode = Body;
-    if (mode == None)
-        return false;
+    if (mode == None) return false;
     m_dragMode = mode;
     m_pressPoint = point;
     m_startAtPress = m_start;
@@ -91,8 +87,7 @@ bool ChartRangeSelector::press(const QPoint& point, const QRectF& bar)
 
 bool ChartRangeSelector::drag(const QPoint& point, const QRectF& bar)
 {
-    if (m_dragMode == None || bar.isEmpty())
-        return false;
+    if (m_dragMode == None || bar.isEmpty()) return false;
     const double width = std::max(bar.width(), 1.0);
     const double fraction = std::clamp((point.x() - bar.left()) / width, 0.0, 1.0);
     switch (m_dragMode) {
@@ -129,8 +124,7 @@ bool ChartRangeSelector::drag(const QPoint& point, const QRectF& bar)
 ChartRangeSelector::IndexRange ChartRangeSelector::visibleRange(int n) const
 {
     n = std::max(n, 1);
-    if (!m_enabled || n < 2)
-        return {0, n - 1};
+    if (!m_enabled || n < 2) return {0, n - 1};
     const int first = std::clamp(int(std::floor(m_start * (n - 1))), 0, n - 1);
     const int last = std::max(first, std::min(n - 1, int(std::ceil(m_end * (n - 1)))));
     return {first, last};
@@ -138,17 +132,14 @@ ChartRangeSelector::IndexRange ChartRangeSelector::visibleRange(int n) const
 
 QString ChartRangeSelector::labelText(int index) const
 {
-    if (m_labelFormatter)
-        return m_labelFormatter(index);
-    if (index >= 0 && index < m_labels.size())
-        return m_labels.at(index);
+    if (m_labelFormatter) return m_labelFormatter(index);
+    if (index >= 0 && index < m_labels.size()) return m_labels.at(index);
     return QStringLiteral("Item %1").arg(index + 1);
 }
 
 void ChartRangeSelector::paint(QPainter& painter, const QRectF& bar, bool drawLabels) const
 {
-    if (bar.isEmpty())
-        return;
+    if (bar.isEmpty()) return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
@@ -184,3 +175,5 @@ void ChartRangeSelector::paint(QPainter& painter, const QRectF& bar, bool drawLa
     }
     painter.restore();
 }
+
+} // namespace MOXQtLib

@@ -10,12 +10,20 @@
 
 class QPainter;
 
+namespace MOXQtLib {
+
 // The draggable range bar under a cartesian plot: a selection [start, end] of the item axis,
 // as fractions, with a handle on each side and a draggable body.
 class ChartRangeSelector
 {
 public:
-    enum DragMode { None = 0, LeftHandle = 1, RightHandle = 2, Body = 3 };
+    enum DragMode
+    {
+        None = 0,
+        LeftHandle = 1,
+        RightHandle = 2,
+        Body = 3
+    };
 
     struct IndexRange
     {
@@ -84,3 +92,5 @@ private:
     double m_startAtPress = 0.0;
     double m_endAtPress = 1.0;
 };
+
+} // namespace MOXQtLib

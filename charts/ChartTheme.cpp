@@ -1,5 +1,7 @@
 #include "ChartTheme.h"
 
+namespace MOXQtLib {
+
 ChartTheme themePreset(int index)
 {
     ChartTheme t;
@@ -55,3 +57,5 @@ ChartTheme themePreset(int index)
     }
     return t;
 }
+
+} // namespace MOXQtLib

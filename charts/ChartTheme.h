@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+namespace MOXQtLib {
+
 // Colours and sizes every chart paints with. A value record: each chart holds its own copy.
 struct ChartTheme
 {
@@ -22,8 +24,21 @@ struct ChartTheme
     double cornerRadius = 6.0;
 };
 
-enum LegendPosition { LegendTop = 0, LegendRight = 1, LegendBottom = 2, LegendLeft = 3 };
-enum TooltipTrigger { TooltipNone = 0, TooltipItem = 1, TooltipAxis = 2 };
+enum LegendPosition
+{
+    LegendTop = 0,
+    LegendRight = 1,
+    LegendBottom = 2,
+    LegendLeft = 3
+};
+enum TooltipTrigger
+{
+    TooltipNone = 0,
+    TooltipItem = 1,
+    TooltipAxis = 2
+};
 
 // 1 Macarons, 2 Shine, 3 Dark; Default for 0 and every other index.
 ChartTheme themePreset(int index);
+
+} // namespace MOXQtLib

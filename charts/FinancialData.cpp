@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace MOXQtLib {
+
 namespace {
 
 // A field's value: 0 when it is not a number. False for an infinite or NaN value (also one
@@ -95,3 +97,5 @@ bool isFiniteRecord(const TickRecord& r)
 {
     return std::isfinite(r.price) && std::isfinite(r.average) && std::isfinite(r.volume);
 }
+
+} // namespace MOXQtLib

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+namespace MOXQtLib {
+
 // One trading day.
 struct CandleRecord
 {
@@ -54,3 +56,5 @@ bool isFiniteRecord(const TickRecord& record);
 // The built-in sample texts: a quarter of daily rows and the five-minute samples of its last day.
 QString financialSampleDailyText();
 QString financialSampleIntradayText();
+
+} // namespace MOXQtLib

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace MOXQtLib {
+
 bool FinancialLayout::fuzzyEqual(double a, double b)
 {
     return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
@@ -61,3 +63,5 @@ int FinancialLayout::indexAt(double x) const
     if (!std::isfinite(offset)) return first;
     return int(std::clamp(first + offset, double(first), double(last)));
 }
+
+} // namespace MOXQtLib

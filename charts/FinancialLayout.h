@@ -5,6 +5,8 @@
 
 #include <QRectF>
 
+namespace MOXQtLib {
+
 struct FinancialLayout
 {
     QRectF plot;
@@ -36,3 +38,5 @@ struct FinancialLayout
     static void padValueRange(double* lo, double* hi);
     static bool fuzzyEqual(double a, double b);
 };
+
+} // namespace MOXQtLib

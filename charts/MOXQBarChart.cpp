@@ -3,56 +3,53 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-MOXQBarChart::MOXQBarChart(QWidget* parent) : MOXQChartBase(parent)
+namespace MOXQtLib {
+
+MOXQBarChart::MOXQBarChart(QWidget* parent) : MOXQChartControl(typeName(), QSize(420, 260), parent)
 {
-    m_impl = new MOXQBarChartImpl(this);
-    setMinimumSize(420, 260);
-    setMouseTracking(true);
     setChartTheme(0);
     setBackgroundColor(QColor());
 }
 
-MOXQBarChart::~MOXQBarChart()
+ControlInfo MOXQBarChart::getProps()
 {
-    makeCurrent();
-    delete m_impl;
-    m_impl = nullptr;
-    doneCurrent();
+    return moxChartControlInfo(typeName().toLatin1(), "MOXQBarChart", "BarChart",
+                               "OpenGL Bar Chart", "columnChart");
 }
 
 void MOXQBarChart::setTitle(const QString& title)
 {
-    m_impl->setTitle(title);
+    impl()->setTitle(title);
     update();
 }
 
 QString MOXQBarChart::title() const
 {
-    return m_impl->title();
+    return impl()->title();
 }
 
 void MOXQBarChart::setCategories(const QStringList& categories)
 {
-    m_impl->setCategories(categories);
+    impl()->setCategories(categories);
     hideTooltip();
     update();
 }
 
 QStringList MOXQBarChart::categories() const
 {
-    return m_impl->categories();
+    return impl()->categories();
 }
 
 void MOXQBarChart::setSeries(const QVector<BarSeries>& series)
 {
-    m_impl->setSeries(series);
+    impl()->setSeries(series);
     hideTooltip();
     replayAnimation();
 }
 
 QVector<BarSeries> MOXQBarChart::series() const
 {
-    return m_impl->series();
+    return impl()->series();
 }
 
 void MOXQBarChart::setSingleSeries(const QString& name, const QVector<double>& values,
@@ -72,50 +69,45 @@ void MOXQBarChart::setData(const QVector<double>& values)
 
 void MOXQBarChart::setTooltipTrigger(int trigger)
 {
-    m_impl->setTooltipTrigger(trigger);
-    if (m_impl->effectiveTrigger() == TooltipNone) hideTooltip();
+    impl()->setTooltipTrigger(trigger);
+    if (impl()->effectiveTrigger() == TooltipNone) hideTooltip();
     update();
 }
 
 int MOXQBarChart::tooltipTrigger() const
 {
-    return m_impl->tooltipTrigger();
+    return impl()->tooltipTrigger();
 }
 
 void MOXQBarChart::setTooltipVisible(bool visible)
 {
-    m_impl->setTooltipVisible(visible);
+    impl()->setTooltipVisible(visible);
     if (!visible) hideTooltip();
     update();
 }
 
 bool MOXQBarChart::tooltipVisible() const
 {
-    return m_impl->tooltipVisible();
+    return impl()->tooltipVisible();
 }
 
 void MOXQBarChart::paintFrame(QPainter& painter)
 {
-    m_impl->paint(painter, ChartCartesian::frameInput(*this));
+    impl()->paint(painter, ChartCartesian::frameInput(*this));
     paintTooltip(painter);
-}
-
-void MOXQBarChart::paintGL()
-{
-    paintGLFrame();
 }
 
 void MOXQBarChart::mouseMoveEvent(QMouseEvent* event)
 {
     MOXQChartBase::mouseMoveEvent(event);
     ChartCartesian::applyHover(*this, event->pos(),
-                               m_impl->hoverAt(event->pos(), ChartCartesian::frameInput(*this)));
+                               impl()->hoverAt(event->pos(), ChartCartesian::frameInput(*this)));
 }
 
 void MOXQBarChart::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton &&
-        m_impl->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
+        impl()->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
         ChartCartesian::endHover(*this, true);
         event->accept();
         return;
@@ -125,6 +117,8 @@ void MOXQBarChart::mousePressEvent(QMouseEvent* event)
 
 void MOXQBarChart::leaveEvent(QEvent* event)
 {
-    ChartCartesian::endHover(*this, m_impl->clearHover());
+    ChartCartesian::endHover(*this, impl()->clearHover());
     MOXQChartBase::leaveEvent(event);
 }
+
+} // namespace MOXQtLib

@@ -1,16 +1,23 @@
 #pragma once
 
 #include "MOXQBarChartImpl.h"
-#include "MOXQChartBase.h"
+#include "MOXQChartControl.h"
+
+namespace MOXQtLib {
 
 // Grouped column chart: one bar per visible series in each category, a value axis on the
 // left, a legend on any side that toggles series, and item or column hover with tooltips.
-class MOXQBarChart : public MOXQChartBase
+class MOXQBarChart : public MOXQChartControl<MOXQBarChartImpl>
 {
     Q_OBJECT
+    Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
 public:
     explicit MOXQBarChart(QWidget* parent = nullptr);
-    ~MOXQBarChart() override;
+
+    static QString typeName() { return QStringLiteral("qtbarchart"); }
+    static ControlInfo getProps();
+    static QWidget* createMOXQBarChart() { return new MOXQBarChart; }
 
     void setTitle(const QString& title);
     QString title() const;
@@ -30,16 +37,12 @@ public:
     void setTooltipVisible(bool visible);
     bool tooltipVisible() const;
 
-    MOXQBarChartImpl* impl() const { return m_impl; }
-
     void paintFrame(QPainter& painter) override;
 
 protected:
-    void paintGL() override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-
-private:
-    MOXQBarChartImpl* m_impl = nullptr;
 };
+
+} // namespace MOXQtLib

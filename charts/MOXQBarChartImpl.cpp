@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+namespace MOXQtLib {
+
 using namespace ChartCartesian;
 
 namespace {
@@ -24,7 +26,8 @@ qreal BarGeometry::valueToY(double value) const
     return plot.bottom() - rangeFraction(value, range.lo, range.hi) * plot.height();
 }
 
-MOXQBarChartImpl::MOXQBarChartImpl(MOXQChartBase* owner) : m_owner(owner)
+MOXQBarChartImpl::MOXQBarChartImpl(MOXQChartBase* owner, const QString& name)
+    : MOXQChartBaseImpl(owner, name)
 {
     m_categories = QStringList{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
                                QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
@@ -313,3 +316,5 @@ void MOXQBarChartImpl::paint(QPainter& painter, const FrameInput& in) const
     paintLabelsBelow(painter, g.plot, xs, labels, 68, theme, in.font);
     paintLegend(painter, legendItems(in, g.plot), LegendMarker::RoundedSquare, theme, in.font);
 }
+
+} // namespace MOXQtLib

@@ -2,17 +2,18 @@
 
 #include "ChartCartesian.h"
 #include "ChartTheme.h"
+#include "MOXQChartBaseImpl.h"
 
 #include <QColor>
-#include <QObject>
 #include <QPoint>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-class MOXQChartBase;
 class QPainter;
+
+namespace MOXQtLib {
 
 // One series of the bar chart. Invalid colours resolve from the theme by the series' place in
 // the whole list, so hiding a series never recolours the others.
@@ -65,13 +66,11 @@ struct BarHoverState
 
 // The bar chart's model: data, options and hover state, and the geometry derived from them.
 // Every geometry call recomputes from its arguments, so it runs without a window.
-class MOXQBarChartImpl : public QObject
+class MOXQBarChartImpl : public MOXQChartBaseImpl
 {
     Q_OBJECT
 public:
-    explicit MOXQBarChartImpl(MOXQChartBase* owner);
-
-    MOXQChartBase* owner() const { return m_owner; }
+    explicit MOXQBarChartImpl(MOXQChartBase* owner = nullptr, const QString& name = QString());
 
     QString title() const { return m_title; }
     void setTitle(const QString& title);
@@ -121,7 +120,6 @@ public:
 private:
     QString seriesLabel(int seriesIndex) const;
 
-    MOXQChartBase* m_owner = nullptr;
     QString m_title = QStringLiteral("Basic Bar Chart");
     QStringList m_categories;
     QVector<BarSeries> m_series;
@@ -130,3 +128,5 @@ private:
     ChartCartesian::Margins m_margins;
     BarHoverState m_hover;
 };
+
+} // namespace MOXQtLib

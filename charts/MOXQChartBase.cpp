@@ -11,8 +11,9 @@
 #include <algorithm>
 #include <cmath>
 
-MOXQChartBase::MOXQChartBase(QWidget* parent)
-    : QOpenGLWidget(parent), m_theme(themePreset(0))
+namespace MOXQtLib {
+
+MOXQChartBase::MOXQChartBase(QWidget* parent) : QOpenGLWidget(parent), m_theme(themePreset(0))
 {
     QSurfaceFormat fmt = format();
     fmt.setRenderableType(QSurfaceFormat::OpenGL);
@@ -58,8 +59,7 @@ QColor MOXQChartBase::effectiveBackgroundColor() const
 
 void MOXQChartBase::setLegendPosition(int position)
 {
-    if (position == m_legendPosition)
-        return;
+    if (position == m_legendPosition) return;
     m_legendPosition = position;
     update();
 }
@@ -115,17 +115,15 @@ void MOXQChartBase::showTooltip(const QPoint& anchor, const QString& text)
 
 void MOXQChartBase::hideTooltip()
 {
-    if (m_tooltipText.isEmpty())
-        return;
+    if (m_tooltipText.isEmpty()) return;
     m_tooltipText.clear();
     update();
 }
 
-QRect MOXQChartBase::tooltipRect(const QRect& widgetRect, const QPoint& anchor,
-                                 const QString& text, const QFont& font)
+QRect MOXQChartBase::tooltipRect(const QRect& widgetRect, const QPoint& anchor, const QString& text,
+                                 const QFont& font)
 {
-    if (text.isEmpty())
-        return {};
+    if (text.isEmpty()) return {};
     const QFontMetrics fm(font);
     const QStringList lines = text.split(QLatin1Char('\n'));
     int widest = 0;
@@ -139,10 +137,8 @@ QRect MOXQChartBase::tooltipRect(const QRect& widgetRect, const QPoint& anchor,
     // QRect::right() is one less than left + width; compare against the exclusive edge.
     const int right = bounds.left() + bounds.width();
     const int bottom = bounds.top() + bounds.height();
-    if (x + w > right)
-        x = right - w;
-    if (y + h > bottom)
-        y = anchor.y() - h - 16;
+    if (x + w > right) x = right - w;
+    if (y + h > bottom) y = anchor.y() - h - 16;
     x = std::max(x, bounds.left());
     y = std::max(y, bounds.top());
     return QRect(x, y, w, h);
@@ -155,8 +151,7 @@ bool MOXQChartBase::tooltipIsDark(const ChartTheme& theme)
 
 void MOXQChartBase::paintTooltip(QPainter& painter)
 {
-    if (m_tooltipText.isEmpty())
-        return;
+    if (m_tooltipText.isEmpty()) return;
     painter.save();
     QFont font = painter.font();
     font.setPixelSize(12);
@@ -174,8 +169,9 @@ void MOXQChartBase::paintTooltip(QPainter& painter)
     painter.setPen(text);
     const QStringList lines = m_tooltipText.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(QPoint(box.left() + 10, box.top() + fm.ascent() + 8 + i * fm.lineSpacing()),
-                         lines.at(i));
+        painter.drawText(
+            QPoint(box.left() + 10, box.top() + fm.ascent() + 8 + i * fm.lineSpacing()),
+            lines.at(i));
     painter.restore();
 }
 
@@ -214,3 +210,5 @@ void MOXQChartBase::paintGLFrame()
                            QPainter::SmoothPixmapTransform);
     paintFrame(painter);
 }
+
+} // namespace MOXQtLib

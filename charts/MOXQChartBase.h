@@ -11,6 +11,8 @@
 class QPainter;
 class QVariantAnimation;
 
+namespace MOXQtLib {
+
 // Common base of the OpenGL chart widgets: theme, entry animation, legend position, custom
 // background and the tooltip box drawn on top of each frame. Painting is plain QPainter work
 // (`paintFrame`), so a chart can be drawn into a QImage without any GL context.
@@ -80,3 +82,5 @@ private:
     QString m_tooltipText;
     QPoint m_tooltipAnchor;
 };
+
+} // namespace MOXQtLib

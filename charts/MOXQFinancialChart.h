@@ -1,24 +1,28 @@
 #pragma once
 
 #include "FinancialData.h"
-#include "MOXQChartBase.h"
+#include "MOXQChartControl.h"
+#include "MOXQFinancialChartImpl.h"
 
 #include <QVector>
 
-class MOXQFinancialChartImpl;
+namespace MOXQtLib {
 
 // Market data chart: daily candlesticks with moving averages, an intraday price line with its
 // running average, or daily volume bars, over a range selector that picks the visible slice.
 // Starts with the built-in sample data. The model object holds the data and does the work; the
 // setters here forward to it.
-class MOXQFinancialChart : public MOXQChartBase
+class MOXQFinancialChart : public MOXQChartControl<MOXQFinancialChartImpl>
 {
     Q_OBJECT
+    Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
 public:
     explicit MOXQFinancialChart(QWidget* parent = nullptr);
-    ~MOXQFinancialChart() override;
 
-    MOXQFinancialChartImpl* impl() const { return m_impl; }
+    static QString typeName() { return QStringLiteral("qtfinancialchart"); }
+    static ControlInfo getProps();
+    static QWidget* createMOXQFinancialChart() { return new MOXQFinancialChart; }
 
     void setTitle(const QString& title);
     // FinancialMode; changing it keeps the entry animation where it is.
@@ -35,7 +39,6 @@ public:
     void paintFrame(QPainter& painter) override;
 
 protected:
-    void paintGL() override { paintGLFrame(); }
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -44,6 +47,6 @@ protected:
 private:
     // Shows or hides the tooltip for the model's hover state.
     void syncTooltip();
-
-    MOXQFinancialChartImpl* m_impl = nullptr;
 };
+
+} // namespace MOXQtLib

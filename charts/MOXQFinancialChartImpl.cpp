@@ -2,13 +2,15 @@
 
 #include "ChartCartesian.h"
 #include "ChartFunctions.h"
-#include "MOXQFinancialChart.h"
+#include "MOXQChartBase.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+
+namespace MOXQtLib {
 
 namespace {
 
@@ -37,8 +39,8 @@ void extend(double v, double* lo, double* hi)
 
 } // namespace
 
-MOXQFinancialChartImpl::MOXQFinancialChartImpl(MOXQFinancialChart* owner)
-    : QObject(owner), m_owner(owner)
+MOXQFinancialChartImpl::MOXQFinancialChartImpl(MOXQChartBase* owner, const QString& name)
+    : MOXQChartBaseImpl(owner, name)
 {
     m_candles = parseDailyText(financialSampleDailyText());
     m_ticks = parseIntradayText(financialSampleIntradayText());
@@ -63,14 +65,14 @@ void MOXQFinancialChartImpl::setCandles(const QVector<CandleRecord>& candles)
 {
     m_candles = candles;
     resetView();
-    if (m_owner) m_owner->replayAnimation();
+    if (owner()) owner()->replayAnimation();
 }
 
 void MOXQFinancialChartImpl::setTicks(const QVector<TickRecord>& ticks)
 {
     m_ticks = ticks;
     resetView();
-    if (m_owner) m_owner->replayAnimation();
+    if (owner()) owner()->replayAnimation();
 }
 
 void MOXQFinancialChartImpl::setTooltipVisible(bool visible)
@@ -262,13 +264,13 @@ bool MOXQFinancialChartImpl::dragRange(const QPoint& pos, const QSize& widget)
 void MOXQFinancialChartImpl::resetView()
 {
     clearHover();
-    if (m_owner) m_owner->hideTooltip();
+    if (owner()) owner()->hideTooltip();
     repaint();
 }
 
 void MOXQFinancialChartImpl::repaint()
 {
-    if (m_owner) m_owner->update();
+    if (owner()) owner()->update();
 }
 
 QColor MOXQFinancialChartImpl::directionColor(const CandleRecord& record) const
@@ -476,3 +478,5 @@ void MOXQFinancialChartImpl::paintCrosshair(QPainter& painter, const FinancialLa
     painter.drawLine(QPointF(l.plot.left(), y), QPointF(l.plot.right(), y));
     painter.restore();
 }
+
+} // namespace MOXQtLib

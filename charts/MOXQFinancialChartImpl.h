@@ -4,29 +4,29 @@
 #include "ChartTheme.h"
 #include "FinancialData.h"
 #include "FinancialLayout.h"
+#include "MOXQChartBaseImpl.h"
 
 #include <QColor>
-#include <QObject>
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QVector>
 
-class MOXQFinancialChart;
 class QPainter;
+
+namespace MOXQtLib {
 
 // The financial chart's model: market data, view options, range selection and hover state. It
 // computes the frame geometry, runs the hover and range-drag logic and paints; the widget only
 // routes its events here. With an owner, changes repaint it, hide its tooltip and restart its
 // entry animation where they must.
-class MOXQFinancialChartImpl : public QObject
+class MOXQFinancialChartImpl : public MOXQChartBaseImpl
 {
     Q_OBJECT
 public:
     // Starts with the built-in sample data, candle mode and the range 0.55 to 1.
-    explicit MOXQFinancialChartImpl(MOXQFinancialChart* owner = nullptr);
-
-    MOXQFinancialChart* owner() const { return m_owner; }
+    explicit MOXQFinancialChartImpl(MOXQChartBase* owner = nullptr,
+                                    const QString& name = QString());
 
     void setTitle(const QString& title);
     QString title() const { return m_title; }
@@ -104,7 +104,6 @@ private:
     void resetView();
     void repaint();
 
-    MOXQFinancialChart* m_owner = nullptr;
     QString m_title = QStringLiteral("Financial Chart");
     int m_mode = FinancialKLine;
     QVector<CandleRecord> m_candles;
@@ -128,3 +127,5 @@ private:
     QVector<QColor> m_movingAverageColors{QColor(234, 179, 8), QColor(59, 130, 246),
                                           QColor(168, 85, 247), QColor(20, 184, 166)};
 };
+
+} // namespace MOXQtLib

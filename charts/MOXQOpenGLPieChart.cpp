@@ -4,12 +4,12 @@
 
 #include <QMouseEvent>
 
+namespace MOXQtLib {
+
 MOXQOpenGLPieChart::MOXQOpenGLPieChart(QWidget* parent)
-    : MOXQChartBase(parent), m_impl(new MOXQOpenGLPieChartImpl(this))
+    : MOXQChartControl(typeName(), QSize(420, 260), parent)
 {
-    setMinimumSize(420, 260);
-    setMouseTracking(true);
-    m_impl->setSlices({{QStringLiteral("Search Engine"), 1048, QColor(), true},
+    impl()->setSlices({{QStringLiteral("Search Engine"), 1048, QColor(), true},
                        {QStringLiteral("Direct"), 735, QColor(), true},
                        {QStringLiteral("Email"), 580, QColor(), true},
                        {QStringLiteral("Union Ads"), 484, QColor(), true},
@@ -19,90 +19,87 @@ MOXQOpenGLPieChart::MOXQOpenGLPieChart(QWidget* parent)
     replayAnimation();
 }
 
-MOXQOpenGLPieChart::~MOXQOpenGLPieChart()
+ControlInfo MOXQOpenGLPieChart::getProps()
 {
-    // The model may hold GL resources one day; free it with this widget's context current.
-    makeCurrent();
-    delete m_impl;
-    m_impl = nullptr;
-    doneCurrent();
+    return moxChartControlInfo(typeName().toLatin1(), "MOXQOpenGLPieChart", "PieChart",
+                               "OpenGL Pie Chart", "pieChart");
 }
 
 void MOXQOpenGLPieChart::setTitle(const QString& title)
 {
-    m_impl->setTitle(title);
+    impl()->setTitle(title);
 }
 QString MOXQOpenGLPieChart::title() const
 {
-    return m_impl->title();
+    return impl()->title();
 }
 void MOXQOpenGLPieChart::setSlices(const QVector<PieSlice>& slices)
 {
-    m_impl->setSlices(slices);
+    impl()->setSlices(slices);
 }
 QVector<PieSlice> MOXQOpenGLPieChart::slices() const
 {
-    return m_impl->slices();
+    return impl()->slices();
 }
 void MOXQOpenGLPieChart::setInnerRadius(double ratio)
 {
-    m_impl->setInnerRadius(ratio);
+    impl()->setInnerRadius(ratio);
 }
 double MOXQOpenGLPieChart::innerRadius() const
 {
-    return m_impl->innerRadius();
+    return impl()->innerRadius();
 }
 void MOXQOpenGLPieChart::setAngleRange(double startDegrees, double sweepDegrees)
 {
-    m_impl->setAngleRange(startDegrees, sweepDegrees);
+    impl()->setAngleRange(startDegrees, sweepDegrees);
 }
 double MOXQOpenGLPieChart::startAngle() const
 {
-    return m_impl->startAngle();
+    return impl()->startAngle();
 }
 double MOXQOpenGLPieChart::sweep() const
 {
-    return m_impl->sweep();
+    return impl()->sweep();
 }
 void MOXQOpenGLPieChart::setOutsideLabels(bool on)
 {
-    m_impl->setOutsideLabels(on);
+    impl()->setOutsideLabels(on);
 }
 bool MOXQOpenGLPieChart::outsideLabels() const
 {
-    return m_impl->outsideLabels();
+    return impl()->outsideLabels();
 }
 void MOXQOpenGLPieChart::setTooltipTrigger(int trigger)
 {
-    m_impl->setTooltipTrigger(trigger);
+    impl()->setTooltipTrigger(trigger);
 }
 int MOXQOpenGLPieChart::tooltipTrigger() const
 {
-    return m_impl->tooltipTrigger();
+    return impl()->tooltipTrigger();
 }
 void MOXQOpenGLPieChart::setTooltipVisible(bool visible)
 {
-    m_impl->setTooltipVisible(visible);
+    impl()->setTooltipVisible(visible);
 }
 bool MOXQOpenGLPieChart::tooltipVisible() const
 {
-    return m_impl->tooltipVisible();
+    return impl()->tooltipVisible();
 }
 
 void MOXQOpenGLPieChart::paintFrame(QPainter& painter)
 {
-    m_impl->paint(painter);
+    impl()->paint(painter);
 }
 
 void MOXQOpenGLPieChart::mouseMoveEvent(QMouseEvent* event)
 {
     MOXQChartBase::mouseMoveEvent(event);
-    if (m_impl->hoverAt(event->pos())) update();
+    if (impl()->hoverAt(event->pos())) update();
 }
 
 void MOXQOpenGLPieChart::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_impl->toggleLegendAt(event->pos())) {
+    if (event->button() == Qt::LeftButton && impl()->toggleLegendAt(event->pos())) {
         event->accept();
         return;
     }
@@ -111,6 +108,8 @@ void MOXQOpenGLPieChart::mousePressEvent(QMouseEvent* event)
 
 void MOXQOpenGLPieChart::leaveEvent(QEvent* event)
 {
-    if (m_impl->clearHover()) update();
+    if (impl()->clearHover()) update();
     MOXQChartBase::leaveEvent(event);
 }
+
+} // namespace MOXQtLib

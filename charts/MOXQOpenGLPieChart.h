@@ -1,23 +1,27 @@
 #pragma once
 
-#include "MOXQChartBase.h"
+#include "MOXQChartControl.h"
+#include "MOXQOpenGLPieChartImpl.h"
 #include "PieChartGeometry.h"
 
 #include <QVector>
 
-class MOXQOpenGLPieChartImpl;
+namespace MOXQtLib {
 
 // A pie, ring or partial ring: slices laid out clockwise from the start angle over the sweep,
 // an optional hole, optional outside labels with leader lines and a legend that toggles slices.
 // The slice under the mouse is highlighted and described in a tooltip with its share.
-class MOXQOpenGLPieChart : public MOXQChartBase
+class MOXQOpenGLPieChart : public MOXQChartControl<MOXQOpenGLPieChartImpl>
 {
     Q_OBJECT
+    Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
 public:
     explicit MOXQOpenGLPieChart(QWidget* parent = nullptr);
-    ~MOXQOpenGLPieChart() override;
 
-    MOXQOpenGLPieChartImpl* impl() const { return m_impl; }
+    static QString typeName() { return QStringLiteral("qtopenglpiechart"); }
+    static ControlInfo getProps();
+    static QWidget* createMOXQOpenGLPieChart() { return new MOXQOpenGLPieChart; }
 
     void setTitle(const QString& title);
     QString title() const;
@@ -42,11 +46,9 @@ public:
     void paintFrame(QPainter& painter) override;
 
 protected:
-    void paintGL() override { paintGLFrame(); }
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-
-private:
-    MOXQOpenGLPieChartImpl* m_impl = nullptr;
 };
+
+} // namespace MOXQtLib

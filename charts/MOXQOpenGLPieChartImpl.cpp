@@ -7,17 +7,19 @@
 
 #include <cmath>
 
+namespace MOXQtLib {
+
 using namespace PieGeometry;
 
-MOXQOpenGLPieChartImpl::MOXQOpenGLPieChartImpl(MOXQChartBase* owner)
-    : QObject(owner), m_owner(owner)
+MOXQOpenGLPieChartImpl::MOXQOpenGLPieChartImpl(MOXQChartBase* owner, const QString& name)
+    : MOXQChartBaseImpl(owner, name)
 {
 }
 
 void MOXQOpenGLPieChartImpl::setTitle(const QString& title)
 {
     m_title = title;
-    m_owner->update();
+    owner()->update();
 }
 
 void MOXQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
@@ -27,70 +29,70 @@ void MOXQOpenGLPieChartImpl::setSlices(const QVector<PieSlice>& slices)
         if (!std::isfinite(s.value)) s.value = 0.0;
     // The hovered index may not exist, or name another slice, in the new list.
     clearHover();
-    m_owner->replayAnimation();
-    m_owner->update();
+    owner()->replayAnimation();
+    owner()->update();
 }
 
 void MOXQOpenGLPieChartImpl::setInnerRadius(double ratio)
 {
     m_innerRadius = innerRadiusFor(ratio, m_innerRadius);
-    m_owner->update();
+    owner()->update();
 }
 
 void MOXQOpenGLPieChartImpl::setAngleRange(double start, double sweep)
 {
     m_startAngle = startAngleFor(start, m_startAngle);
     m_sweep = sweepFor(sweep);
-    m_owner->update();
+    owner()->update();
 }
 
 void MOXQOpenGLPieChartImpl::setOutsideLabels(bool on)
 {
     m_outsideLabels = on;
-    m_owner->update();
+    owner()->update();
 }
 
 void MOXQOpenGLPieChartImpl::setTooltipTrigger(int trigger)
 {
     m_tooltipTrigger = trigger;
     if (trigger == TooltipNone) clearHover();
-    m_owner->update();
+    owner()->update();
 }
 
 void MOXQOpenGLPieChartImpl::setTooltipVisible(bool visible)
 {
     m_tooltipVisible = visible;
     if (!visible) clearHover();
-    m_owner->update();
+    owner()->update();
 }
 
 QRectF MOXQOpenGLPieChartImpl::pieRect() const
 {
-    return pieSquare(m_owner->size(), m_owner->legendPosition());
+    return pieSquare(owner()->size(), owner()->legendPosition());
 }
 
 QVector<SliceArc> MOXQOpenGLPieChartImpl::arcs() const
 {
-    return sliceArcs(m_slices, m_startAngle, m_sweep, m_owner->animationProgress(),
-                     m_owner->chartTheme());
+    return sliceArcs(m_slices, m_startAngle, m_sweep, owner()->animationProgress(),
+                     owner()->chartTheme());
 }
 
 QVector<ChartCartesian::LegendItem> MOXQOpenGLPieChartImpl::legendItems() const
 {
-    const QSize size = m_owner->size();
-    const int position = m_owner->legendPosition();
+    const QSize size = owner()->size();
+    const int position = owner()->legendPosition();
     const QRectF area = legendArea(size, position, pieRect(), !m_slices.isEmpty());
-    return layoutLegend(m_slices, area, position, m_owner->font(), m_owner->chartTheme());
+    return layoutLegend(m_slices, area, position, owner()->font(), owner()->chartTheme());
 }
 
 QVector<PieLabel> MOXQOpenGLPieChartImpl::labels() const
 {
     if (!m_outsideLabels) return {};
     // Labels stay below the title.
-    const QSize size = m_owner->size();
+    const QSize size = owner()->size();
     const QRectF bounds(0, 34, size.width(), size.height() - 34);
     return PieGeometry::outsideLabels(arcs(), m_slices, sliceShares(m_slices), pieRect(), bounds,
-                                      m_owner->font());
+                                      owner()->font());
 }
 
 int MOXQOpenGLPieChartImpl::sliceAt(const QPointF& point) const
@@ -100,12 +102,12 @@ int MOXQOpenGLPieChartImpl::sliceAt(const QPointF& point) const
 
 void MOXQOpenGLPieChartImpl::paint(QPainter& painter)
 {
-    const ChartTheme& theme = m_owner->chartTheme();
-    const QSize size = m_owner->size();
+    const ChartTheme& theme = owner()->chartTheme();
+    const QSize size = owner()->size();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.fillRect(QRect(QPoint(0, 0), size), m_owner->effectiveBackgroundColor());
+    painter.fillRect(QRect(QPoint(0, 0), size), owner()->effectiveBackgroundColor());
     ChartCartesian::paintTitle(painter, QRectF(0, 10, size.width(), 24),
                                Qt::AlignHCenter | Qt::AlignTop, m_title, theme, painter.font());
 
@@ -165,7 +167,7 @@ void MOXQOpenGLPieChartImpl::paint(QPainter& painter)
                          QStringLiteral("%1  %2").arg(item.name, formatChartNumber(value)));
     }
     painter.restore();
-    m_owner->paintTooltip(painter);
+    owner()->paintTooltip(painter);
 }
 
 bool MOXQOpenGLPieChartImpl::hoverAt(const QPoint& pos)
@@ -178,9 +180,9 @@ bool MOXQOpenGLPieChartImpl::hoverAt(const QPoint& pos)
     m_hoverIndex = hit;
     m_hoverPos = pos;
     if (m_tooltipVisible)
-        m_owner->showTooltip(pos, tooltipText(m_slices.at(hit), sliceShares(m_slices).at(hit)));
+        owner()->showTooltip(pos, tooltipText(m_slices.at(hit), sliceShares(m_slices).at(hit)));
     else
-        m_owner->hideTooltip();
+        owner()->hideTooltip();
     return changed;
 }
 
@@ -190,8 +192,8 @@ bool MOXQOpenGLPieChartImpl::toggleLegendAt(const QPoint& pos)
     if (index < 0 || index >= m_slices.size()) return false;
     m_slices[index].visible = !m_slices.at(index).visible;
     clearHover();
-    m_owner->hideTooltip();
-    m_owner->update();
+    owner()->hideTooltip();
+    owner()->update();
     return true;
 }
 
@@ -200,6 +202,8 @@ bool MOXQOpenGLPieChartImpl::clearHover()
     const bool wasHovering = m_hoverActive || m_hoverIndex >= 0;
     m_hoverActive = false;
     m_hoverIndex = -1;
-    m_owner->hideTooltip();
+    owner()->hideTooltip();
     return wasHovering;
 }
+
+} // namespace MOXQtLib

@@ -1,26 +1,26 @@
 #pragma once
 
 #include "ChartCartesian.h"
+#include "MOXQChartBaseImpl.h"
 #include "PieChartGeometry.h"
 
-#include <QObject>
 #include <QPoint>
 #include <QString>
 #include <QVector>
 
-class MOXQChartBase;
 class QPainter;
+
+namespace MOXQtLib {
 
 // The pie chart's model: data, options and hover state, and the painting and mouse logic that
 // work on them. Created and owned by the chart widget; geometry is recomputed from the model and
 // the owner's size, legend position, theme and animation progress on every paint and event.
-class MOXQOpenGLPieChartImpl : public QObject
+class MOXQOpenGLPieChartImpl : public MOXQChartBaseImpl
 {
     Q_OBJECT
 public:
-    explicit MOXQOpenGLPieChartImpl(MOXQChartBase* owner);
-
-    MOXQChartBase* owner() const { return m_owner; }
+    explicit MOXQOpenGLPieChartImpl(MOXQChartBase* owner = nullptr,
+                                    const QString& name = QString());
 
     void setTitle(const QString& title);
     QString title() const { return m_title; }
@@ -59,7 +59,6 @@ public:
     bool clearHover();
 
 private:
-    MOXQChartBase* m_owner = nullptr;
     QString m_title = QStringLiteral("Basic Pie Chart");
     QVector<PieSlice> m_slices;
     bool m_tooltipVisible = true;
@@ -72,3 +71,5 @@ private:
     int m_hoverIndex = -1;
     QPoint m_hoverPos;
 };
+
+} // namespace MOXQtLib

@@ -3,94 +3,87 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-MOXQScatterChart::MOXQScatterChart(QWidget* parent) : MOXQChartBase(parent)
+namespace MOXQtLib {
+
+MOXQScatterChart::MOXQScatterChart(QWidget* parent)
+    : MOXQChartControl(typeName(), QSize(420, 260), parent)
 {
-    m_impl = new MOXQScatterChartImpl(this);
-    setMinimumSize(420, 260);
-    setMouseTracking(true);
     setChartTheme(0);
     setBackgroundColor(QColor());
     replayAnimation();
 }
 
-MOXQScatterChart::~MOXQScatterChart()
+ControlInfo MOXQScatterChart::getProps()
 {
-    makeCurrent();
-    delete m_impl;
-    m_impl = nullptr;
-    doneCurrent();
+    return moxChartControlInfo(typeName().toLatin1(), "MOXQScatterChart", "ScatterChart",
+                               "OpenGL Scatter Chart", "columnChart");
 }
 
 void MOXQScatterChart::setTitle(const QString& title)
 {
-    m_impl->setTitle(title);
+    impl()->setTitle(title);
     update();
 }
 
 QString MOXQScatterChart::title() const
 {
-    return m_impl->title();
+    return impl()->title();
 }
 
 void MOXQScatterChart::setSeries(const QVector<ScatterSeries>& series)
 {
-    m_impl->setSeries(series);
+    impl()->setSeries(series);
     hideTooltip();
     replayAnimation();
 }
 
 QVector<ScatterSeries> MOXQScatterChart::series() const
 {
-    return m_impl->series();
+    return impl()->series();
 }
 
 void MOXQScatterChart::setTooltipTrigger(int trigger)
 {
-    m_impl->setTooltipTrigger(trigger);
-    if (!m_impl->tracksHover()) hideTooltip();
+    impl()->setTooltipTrigger(trigger);
+    if (!impl()->tracksHover()) hideTooltip();
     update();
 }
 
 int MOXQScatterChart::tooltipTrigger() const
 {
-    return m_impl->tooltipTrigger();
+    return impl()->tooltipTrigger();
 }
 
 void MOXQScatterChart::setTooltipVisible(bool visible)
 {
-    m_impl->setTooltipVisible(visible);
+    impl()->setTooltipVisible(visible);
     if (!visible) hideTooltip();
     update();
 }
 
 bool MOXQScatterChart::tooltipVisible() const
 {
-    return m_impl->tooltipVisible();
+    return impl()->tooltipVisible();
 }
 
 void MOXQScatterChart::paintFrame(QPainter& painter)
 {
     painter.fillRect(rect(), effectiveBackgroundColor());
-    m_impl->paint(painter, ChartCartesian::frameInput(*this));
+    impl()->paint(painter, ChartCartesian::frameInput(*this));
     paintTooltip(painter);
-}
-
-void MOXQScatterChart::paintGL()
-{
-    paintGLFrame();
 }
 
 void MOXQScatterChart::mouseMoveEvent(QMouseEvent* event)
 {
     MOXQChartBase::mouseMoveEvent(event);
     ChartCartesian::applyHover(*this, event->pos(),
-                               m_impl->hoverAt(event->pos(), ChartCartesian::frameInput(*this)));
+                               impl()->hoverAt(event->pos(), ChartCartesian::frameInput(*this)));
 }
 
 void MOXQScatterChart::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton &&
-        m_impl->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
+        impl()->toggleLegendAt(event->pos(), ChartCartesian::frameInput(*this)) >= 0) {
         ChartCartesian::endHover(*this, true);
         event->accept();
         return;
@@ -100,6 +93,8 @@ void MOXQScatterChart::mousePressEvent(QMouseEvent* event)
 
 void MOXQScatterChart::leaveEvent(QEvent* event)
 {
-    ChartCartesian::endHover(*this, m_impl->clearHover());
+    ChartCartesian::endHover(*this, impl()->clearHover());
     MOXQChartBase::leaveEvent(event);
 }
+
+} // namespace MOXQtLib

@@ -1,17 +1,24 @@
 #pragma once
 
-#include "MOXQChartBase.h"
+#include "MOXQChartControl.h"
 #include "MOXQScatterChartImpl.h"
+
+namespace MOXQtLib {
 
 // Points of (x, y) series over two numeric axes with a five-by-five grid. Points rise from the
 // bottom edge and swell during the entry animation; the nearest point under the mouse is
 // highlighted with a tooltip; the legend on any side toggles series.
-class MOXQScatterChart : public MOXQChartBase
+class MOXQScatterChart : public MOXQChartControl<MOXQScatterChartImpl>
 {
     Q_OBJECT
+    Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
 public:
     explicit MOXQScatterChart(QWidget* parent = nullptr);
-    ~MOXQScatterChart() override;
+
+    static QString typeName() { return QStringLiteral("qtscatterchart"); }
+    static ControlInfo getProps();
+    static QWidget* createMOXQScatterChart() { return new MOXQScatterChart; }
 
     void setTitle(const QString& title);
     QString title() const;
@@ -25,16 +32,12 @@ public:
     void setTooltipVisible(bool visible);
     bool tooltipVisible() const;
 
-    MOXQScatterChartImpl* impl() const { return m_impl; }
-
     void paintFrame(QPainter& painter) override;
 
 protected:
-    void paintGL() override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-
-private:
-    MOXQScatterChartImpl* m_impl = nullptr;
 };
+
+} // namespace MOXQtLib

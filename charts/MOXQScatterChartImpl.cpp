@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+namespace MOXQtLib {
+
 using namespace ChartCartesian;
 
 namespace {
@@ -36,7 +38,8 @@ QPointF ScatterGeometry::map(const QPointF& point) const
                    plot.bottom() - progress * plot.height() * rangeFraction(point.y(), y.lo, y.hi));
 }
 
-MOXQScatterChartImpl::MOXQScatterChartImpl(MOXQChartBase* owner) : m_owner(owner)
+MOXQScatterChartImpl::MOXQScatterChartImpl(MOXQChartBase* owner, const QString& name)
+    : MOXQChartBaseImpl(owner, name)
 {
     ScatterSeries a;
     a.name = QStringLiteral("Series A");
@@ -261,3 +264,5 @@ void MOXQScatterChartImpl::paint(QPainter& painter, const FrameInput& in) const
     paintLabelsBelow(painter, g.plot, xs, labels, 56, theme, in.font);
     paintLegend(painter, legendItems(in, g.plot), LegendMarker::Ring, theme, in.font);
 }
+
+} // namespace MOXQtLib

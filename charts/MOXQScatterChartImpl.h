@@ -2,17 +2,18 @@
 
 #include "ChartCartesian.h"
 #include "ChartTheme.h"
+#include "MOXQChartBaseImpl.h"
 
 #include <QColor>
-#include <QObject>
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <QVector>
 
-class MOXQChartBase;
 class QPainter;
+
+namespace MOXQtLib {
 
 // One series of the scatter chart. An invalid colour resolves from the theme by the series'
 // place in the whole list.
@@ -59,13 +60,11 @@ struct ScatterHoverState
 
 // The scatter chart's model: data, options and hover state, and the geometry derived from them.
 // Every geometry call recomputes from its arguments, so it runs without a window.
-class MOXQScatterChartImpl : public QObject
+class MOXQScatterChartImpl : public MOXQChartBaseImpl
 {
     Q_OBJECT
 public:
-    explicit MOXQScatterChartImpl(MOXQChartBase* owner);
-
-    MOXQChartBase* owner() const { return m_owner; }
+    explicit MOXQScatterChartImpl(MOXQChartBase* owner = nullptr, const QString& name = QString());
 
     QString title() const { return m_title; }
     void setTitle(const QString& title);
@@ -111,7 +110,6 @@ public:
     void paint(QPainter& painter, const ChartCartesian::FrameInput& in) const;
 
 private:
-    MOXQChartBase* m_owner = nullptr;
     QString m_title = QStringLiteral("Basic Scatter Chart");
     QVector<ScatterSeries> m_series;
     bool m_tooltipVisible = true;
@@ -119,3 +117,5 @@ private:
     ChartCartesian::Margins m_margins;
     ScatterHoverState m_hover;
 };
+
+} // namespace MOXQtLib

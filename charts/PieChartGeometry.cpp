@@ -8,6 +8,8 @@
 #include <cmath>
 #include <vector>
 
+namespace MOXQtLib {
+
 namespace PieGeometry {
 
 namespace {
@@ -313,3 +315,5 @@ QString tooltipText(const PieSlice& slice, double share)
 }
 
 } // namespace PieGeometry
+
+} // namespace MOXQtLib

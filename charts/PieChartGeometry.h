@@ -15,6 +15,8 @@
 #include <QString>
 #include <QVector>
 
+namespace MOXQtLib {
+
 // One slice, kept in list order.
 struct PieSlice
 {
@@ -110,3 +112,5 @@ QVector<PieLabel> outsideLabels(const QVector<SliceArc>& arcs, const QVector<Pie
 QString tooltipText(const PieSlice& slice, double share);
 
 } // namespace PieGeometry
+
+} // namespace MOXQtLib

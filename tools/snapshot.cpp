@@ -7,7 +7,9 @@
 // case with spaces as dashes (for example line-0-simple-line-dark.png).
 
 #include "Gallery.h"
+#include "GalleryLibrary.h"
 #include "MOXQChartBase.h"
+#include "MOXQtLib.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -56,10 +58,9 @@ QImage grabWindow(QWidget* window)
 {
     QImage image = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     QPainter painter(&image);
-    const auto charts = window->findChildren<MOXQChartBase*>();
-    for (MOXQChartBase* chart : charts) {
-        if (!chart->isVisibleTo(window) || !chart->isVisible())
-            continue;
+    const auto charts = window->findChildren<MOXQtLib::MOXQChartBase*>();
+    for (MOXQtLib::MOXQChartBase* chart : charts) {
+        if (!chart->isVisibleTo(window) || !chart->isVisible()) continue;
         const QImage fb = chart->grabFramebuffer();
         painter.drawImage(QRect(chart->mapTo(window, QPoint(0, 0)), chart->size()), fb);
     }
@@ -82,6 +83,7 @@ bool save(const QImage& image, const QString& path)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    startGalleryLibrary();
     QString outDir = QStringLiteral("snapshots");
     QString themeArg = QStringLiteral("0");
     QString familyFilter;
@@ -124,7 +126,7 @@ int main(int argc, char* argv[])
     settle(200);
     for (const auto& list : g.familyCharts)
         for (QWidget* w : list)
-            if (auto* chart = qobject_cast<MOXQChartBase*>(w))
+            if (auto* chart = qobject_cast<MOXQtLib::MOXQChartBase*>(w))
                 chart->setAnimationEnabled(false);
 
     bool ok = true;
@@ -134,10 +136,10 @@ int main(int argc, char* argv[])
         g.familyButtons->button(0)->click();
         g.pages.at(0).tabBar->setCurrentIndex(0);
         settle();
-        ok &= save(grabWindow(g.window), QDir(outDir).filePath(QStringLiteral("window-%1.png").arg(themeName)));
+        ok &= save(grabWindow(g.window),
+                   QDir(outDir).filePath(QStringLiteral("window-%1.png").arg(themeName)));
         for (int f = 0; f < FamilyCount; ++f) {
-            if (!familyFilter.isEmpty() && familyFilter != QLatin1String(kFamilyNames[f]))
-                continue;
+            if (!familyFilter.isEmpty() && familyFilter != QLatin1String(kFamilyNames[f])) continue;
             g.familyButtons->button(f)->click();
             const CategoryPage& page = g.pages.at(f);
             for (int t = 0; t < page.tabBar->count(); ++t) {
@@ -154,6 +156,7 @@ int main(int argc, char* argv[])
     }
     g.window->hide();
     settle(20);
+    MOXQtLib::shutdown();
     delete g.window;
     return ok ? 0 : 1;
 }

@@ -1,5 +1,8 @@
 #include "Gallery.h"
+#include "IMOXQWidgetBase.h"
 #include "MOXQChartBase.h"
+#include "MOXQChartBaseImpl.h"
+#include "MOXQtLib.h"
 #include "TestSupport.h"
 
 #include <QAbstractButton>
@@ -12,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+using namespace MOXQtLib;
 
 namespace {
 
@@ -114,8 +119,7 @@ TEST(Gallery, ReplayAndAnimationPreparation)
 
 TEST(GalleryGL, FramebufferShowsThemeBackground)
 {
-    if (!testsupport::hasOpenGL())
-        GTEST_SKIP() << "no OpenGL context on this platform";
+    if (!testsupport::hasOpenGL()) GTEST_SKIP() << "no OpenGL context on this platform";
     auto* chart = new FlatChart;
     chart->resize(320, 200);
     chart->setChartTheme(3);
@@ -128,4 +132,32 @@ TEST(GalleryGL, FramebufferShowsThemeBackground)
     const QImage macarons = chart->grabFramebuffer();
     EXPECT_GT(testsupport::colorShare(macarons, QColor(248, 245, 250), 2), 0.99);
     destroyWindow(chart);
+}
+
+TEST(GalleryGL, ChartsAreLibraryControlsWithTheirGLFunctions)
+{
+    ASSERT_TRUE(moxIsInitialised());
+    for (const char* type :
+         {"qtbarchart", "qtopenglpiechart", "qtscatterchart", "qtfinancialchart"})
+        EXPECT_NE(moxGetControlInfo(type), nullptr) << type;
+
+    GalleryWindow g = buildGalleryWindow();
+    for (const auto& list : g.familyCharts)
+        for (QWidget* w : list)
+            EXPECT_NE(qobject_cast<IMOXQWidgetBase*>(w), nullptr) << w->metaObject()->className();
+    if (!testsupport::hasOpenGL()) {
+        destroyWindow(g.window);
+        GTEST_SKIP() << "no OpenGL context on this platform";
+    }
+    g.familyButtons->button(FamilyBar)->click();
+    g.window->show();
+    testsupport::processEvents(100);
+    // The chart on screen made its context, and initializeGL resolved its model's functions.
+    QWidget* shown = g.pages.at(FamilyBar).charts.value(0);
+    ASSERT_NE(shown, nullptr);
+    auto* model = qobject_cast<MOXQChartBaseImpl*>(MOXQWidgetBaseImpl::fromWidget(shown));
+    ASSERT_NE(model, nullptr);
+    EXPECT_TRUE(model->hasGLFunctions());
+    shutdown();
+    destroyWindow(g.window);
 }

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace MOXQtLib;
+
 namespace {
 
 void send(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button)

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace MOXQtLib;
+
 namespace {
 
 class PlainChart : public MOXQChartBase

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace MOXQtLib;
+
 namespace {
 
 class FinancialChartTest : public ::testing::Test

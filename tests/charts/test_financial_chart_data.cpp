@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace MOXQtLib;
+
 TEST(FinancialData, DailyParserKeepsNumbersAndSkipsRowsItCannotDraw)
 {
     const QVector<CandleRecord> c =

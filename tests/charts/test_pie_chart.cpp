@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace MOXQtLib;
+
 using namespace PieGeometry;
 
 namespace {

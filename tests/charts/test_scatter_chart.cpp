@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace MOXQtLib;
+
 namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();

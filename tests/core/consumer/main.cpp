@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     Json::Value out(Json::objectValue);
     control->serializeJsonValue(&out, false);
     std::printf("%s %s\n", MOXQtLib::jsonWrite(out).c_str(),
-                formatChartNumber(1500).toUtf8().constData());
+                MOXQtLib::formatChartNumber(1500).toUtf8().constData());
     delete widget;
     return 0;
 }

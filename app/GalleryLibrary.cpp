@@ -1,0 +1,10 @@
+#include "GalleryLibrary.h"
+
+#include "MOXChartControls.h"
+#include "MOXQtLib.h"
+
+void startGalleryLibrary()
+{
+    MOXQtLib::init();
+    MOXQtLib::registerChartControls();
+}
