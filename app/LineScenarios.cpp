@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace MOXQtLib;
+
 namespace {
 
 const QStringList& weekCategories()

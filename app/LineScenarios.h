@@ -3,7 +3,9 @@
 #include <QString>
 #include <QVector>
 
+namespace MOXQtLib {
 class MOXQLineChart;
+}
 class QWidget;
 
 // The large-data line sample, exposed so benchmarks can grow it beyond the gallery's 2400
@@ -12,4 +14,4 @@ double largeDataLineValue(int index);
 // Half-hour steps from 2026-01-01 00:00 local time, as "MM-dd hh:mm".
 QString largeDataLineCategory(int index);
 // The gallery's "LargeDataLineChart" scenario with `count` points.
-MOXQLineChart* createLargeDataLineChart(QWidget* parent, int count = 2400);
+MOXQtLib::MOXQLineChart* createLargeDataLineChart(QWidget* parent, int count = 2400);

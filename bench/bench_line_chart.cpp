@@ -28,6 +28,8 @@
 #include <functional>
 #include <memory>
 
+using namespace MOXQtLib;
+
 namespace {
 
 const QSize kSize(1200, 800);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace MOXQtLib {
+
 namespace LineChartGeometry {
 
 ValueRange valueRangeFor(bool hasData, double min, double max)
@@ -163,3 +165,5 @@ double rangeBarOffset(const ChartCartesian::PlotLayout& layout)
 }
 
 } // namespace LineChartGeometry
+
+} // namespace MOXQtLib

@@ -11,6 +11,8 @@
 #include <QRectF>
 #include <QVector>
 
+namespace MOXQtLib {
+
 namespace LineChartGeometry {
 
 struct ValueRange
@@ -77,3 +79,5 @@ ChartCartesian::PlotLayout plotLayout(const QSize& widget, const ChartCartesian:
 double rangeBarOffset(const ChartCartesian::PlotLayout& layout);
 
 } // namespace LineChartGeometry
+
+} // namespace MOXQtLib

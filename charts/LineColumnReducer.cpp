@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace MOXQtLib {
+
 namespace LineColumnReducer {
 
 namespace {
@@ -89,3 +91,5 @@ void reduce(const QVector<double>& values, int from, int to,
 }
 
 } // namespace LineColumnReducer
+
+} // namespace MOXQtLib

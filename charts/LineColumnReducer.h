@@ -5,6 +5,8 @@
 #include <QPointF>
 #include <QVector>
 
+namespace MOXQtLib {
+
 class SeriesExtentIndex;
 
 // Reduces a dense straight series to what a raster sees: per device pixel column the first,
@@ -23,3 +25,5 @@ void reduce(const QVector<double>& values, int from, int to,
             const SeriesExtentIndex* index, QVector<QPointF>& out);
 
 } // namespace LineColumnReducer
+
+} // namespace MOXQtLib

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+namespace MOXQtLib {
+
 // One series of a line chart; value i belongs to category i.
 struct LineSeries
 {
@@ -18,3 +20,5 @@ struct LineSeries
     double lineWidth = 2.0; // 0 or less: the theme line width
     double areaOpacity = 0.22;
 };
+
+} // namespace MOXQtLib

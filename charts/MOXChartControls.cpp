@@ -2,6 +2,7 @@
 
 #include "MOXQBarChart.h"
 #include "MOXQFinancialChart.h"
+#include "MOXQLineChart.h"
 #include "MOXQOpenGLPieChart.h"
 #include "MOXQScatterChart.h"
 #include "MOXQtLib.h"
@@ -21,6 +22,7 @@ template <class Chart> void registerChart(QWidget* (*create)())
 void registerChartControls()
 {
     registerChart<MOXQBarChart>(&MOXQBarChart::createMOXQBarChart);
+    registerChart<MOXQLineChart>(&MOXQLineChart::createMOXQLineChart);
     registerChart<MOXQOpenGLPieChart>(&MOXQOpenGLPieChart::createMOXQOpenGLPieChart);
     registerChart<MOXQScatterChart>(&MOXQScatterChart::createMOXQScatterChart);
     registerChart<MOXQFinancialChart>(&MOXQFinancialChart::createMOXQFinancialChart);

@@ -1,24 +1,28 @@
 #pragma once
 
 #include "LineSeries.h"
-#include "MOXQChartBase.h"
+#include "MOXQChartControl.h"
+#include "MOXQLineChartImpl.h"
 
 #include <QStringList>
 #include <QVector>
 
-class MOXQLineChartImpl;
+namespace MOXQtLib {
 
 // Line chart: straight or smoothed series over a shared category axis, with area fills,
 // symbols, a toggling legend, an optional range selector, hover tooltips and a staggered
 // entry animation. Data and painting live in the model (`impl()`); this widget forwards.
-class MOXQLineChart : public MOXQChartBase
+class MOXQLineChart : public MOXQChartControl<MOXQLineChartImpl>
 {
     Q_OBJECT
+    Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
 public:
     explicit MOXQLineChart(QWidget* parent = nullptr);
-    ~MOXQLineChart() override;
 
-    MOXQLineChartImpl* impl() const { return m_impl; }
+    static QString typeName() { return QStringLiteral("qtlinechart"); }
+    static ControlInfo getProps();
+    static QWidget* createMOXQLineChart() { return new MOXQLineChart; }
 
     void setTitle(const QString& title);
     QString title() const;
@@ -43,14 +47,10 @@ public:
     void paintFrame(QPainter& painter) override;
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
-    void paintGL() override { paintGLFrame(); }
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-
-private:
-    MOXQLineChartImpl* m_impl = nullptr;
 };
+
+} // namespace MOXQtLib

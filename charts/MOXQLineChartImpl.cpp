@@ -2,7 +2,7 @@
 
 #include "ChartFunctions.h"
 #include "LineColumnReducer.h"
-#include "MOXQLineChart.h"
+#include "MOXQChartBase.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+namespace MOXQtLib {
 
 using LineChartGeometry::PointMapper;
 using LineChartGeometry::ValueRange;
@@ -27,19 +29,20 @@ QString seriesLabel(const LineSeries& s)
 
 } // namespace
 
-MOXQLineChartImpl::MOXQLineChartImpl(MOXQLineChart* owner) : m_owner(owner)
+MOXQLineChartImpl::MOXQLineChartImpl(MOXQChartBase* owner, const QString& name)
+    : MOXQChartBaseImpl(owner, name)
 {
     m_rangeSelector.setLabelFormatter([this](int index) { return categoryLabel(index); });
 }
 
 void MOXQLineChartImpl::repaint()
 {
-    if (m_owner) m_owner->update();
+    if (owner()) owner()->update();
 }
 
 void MOXQLineChartImpl::hideTooltip()
 {
-    if (m_owner) m_owner->hideTooltip();
+    if (owner()) owner()->hideTooltip();
 }
 
 void MOXQLineChartImpl::setTitle(const QString& title)
@@ -72,7 +75,7 @@ void MOXQLineChartImpl::setSeries(const QVector<LineSeries>& series)
         // No hover index may outlive the series it points into.
         clearHover();
     }
-    if (m_owner) m_owner->replayAnimation();
+    if (owner()) owner()->replayAnimation();
 }
 
 void MOXQLineChartImpl::setSingleSeries(const QString& name, const QVector<double>& values,
@@ -88,7 +91,7 @@ void MOXQLineChartImpl::setSingleSeries(const QString& name, const QVector<doubl
     m_series.append(s);
     resetSeriesIndexes();
     clearHover();
-    if (m_owner) m_owner->replayAnimation();
+    if (owner()) owner()->replayAnimation();
 }
 
 void MOXQLineChartImpl::setShowSymbols(bool on)
@@ -166,7 +169,7 @@ QString MOXQLineChartImpl::categoryLabel(int index) const
 
 QColor MOXQLineChartImpl::colorOf(int series) const
 {
-    const ChartTheme theme = m_owner ? m_owner->chartTheme() : themePreset(0);
+    const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
     const QColor own =
         series >= 0 && series < m_series.size() ? m_series.at(series).color : QColor();
     return seriesColor(own, series, theme);
@@ -208,7 +211,7 @@ ValueRange MOXQLineChartImpl::valueRange(int first, int last) const
 MOXQLineChartImpl::Frame MOXQLineChartImpl::frame(const QSize& widget) const
 {
     Frame f;
-    const int legend = m_owner ? m_owner->legendPosition() : LegendBottom;
+    const int legend = owner() ? owner()->legendPosition() : LegendBottom;
     f.layout = LineChartGeometry::plotLayout(widget, m_margins, m_rangeSelector.isEnabled(),
                                              !m_series.isEmpty(), legend);
     f.itemCount = itemCount();
@@ -219,17 +222,17 @@ MOXQLineChartImpl::Frame MOXQLineChartImpl::frame(const QSize& widget) const
     f.map.first = f.first;
     f.map.last = f.last;
     f.map.range = valueRange(f.first, f.last);
-    f.map.progress = m_owner ? m_owner->animationProgress() : 1.0;
+    f.map.progress = owner() ? owner()->animationProgress() : 1.0;
     return f;
 }
 
 QVector<ChartCartesian::LegendItem>
 MOXQLineChartImpl::legendItems(const Frame& frame, const QSize& widget, const QFont& font) const
 {
-    const ChartTheme theme = m_owner ? m_owner->chartTheme() : themePreset(0);
+    const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
     const QVector<ChartCartesian::LegendEntry> entries =
         ChartCartesian::legendEntries(m_series, theme);
-    const int legend = m_owner ? m_owner->legendPosition() : LegendBottom;
+    const int legend = owner() ? owner()->legendPosition() : LegendBottom;
     return ChartCartesian::layoutLegend(entries, legend, frame.layout.plot, widget, font, 38);
 }
 
@@ -337,11 +340,11 @@ bool MOXQLineChartImpl::updateHover(const QPoint& mouse, const QSize& widget)
         text = lines.join(QLatin1Char('\n'));
     }
     m_hover.lastMouse = mouse;
-    if (m_owner) {
+    if (owner()) {
         if (m_tooltipVisible && !text.isEmpty())
-            m_owner->showTooltip(mouse, text);
+            owner()->showTooltip(mouse, text);
         else
-            m_owner->hideTooltip();
+            owner()->hideTooltip();
     }
     return changed;
 }
@@ -381,7 +384,7 @@ void MOXQLineChartImpl::mouseRelease()
 
 void MOXQLineChartImpl::paint(QPainter& painter, const QSize& widget)
 {
-    const ChartTheme theme = m_owner ? m_owner->chartTheme() : themePreset(0);
+    const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
     const Frame f = frame(widget);
     const QRectF& plot = f.layout.plot;
     const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
@@ -404,7 +407,7 @@ void MOXQLineChartImpl::paint(QPainter& painter, const QSize& widget)
         m_rangeSelector.setLabelColor(theme.axisLabel);
         m_rangeSelector.paint(painter, bar, true);
     }
-    if (m_owner) m_owner->paintTooltip(painter);
+    if (owner()) owner()->paintTooltip(painter);
 }
 
 void MOXQLineChartImpl::paintAxisPointer(QPainter& painter, const Frame& f)
@@ -415,7 +418,7 @@ void MOXQLineChartImpl::paintAxisPointer(QPainter& painter, const Frame& f)
     for (const LineSeries& s : m_series)
         any = any || reaches(s, index);
     if (!any || index < f.first || index > f.last) return;
-    const ChartTheme theme = m_owner ? m_owner->chartTheme() : themePreset(0);
+    const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
     painter.save();
     QPen pen(theme.pointer, 1);
     pen.setStyle(Qt::DashLine);
@@ -437,7 +440,7 @@ void MOXQLineChartImpl::paintAxisPointer(QPainter& painter, const Frame& f)
 
 void MOXQLineChartImpl::paintSeries(QPainter& painter, const Frame& f, double dpr)
 {
-    const ChartTheme theme = m_owner ? m_owner->chartTheme() : themePreset(0);
+    const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
     const bool axisTrigger = effectiveTrigger() == TooltipAxis;
     // The GL engine fills general polygons through the stencil buffer, fanning from the first
     // vertex: for a long jagged area that touches the plot many times over.
@@ -503,7 +506,7 @@ void MOXQLineChartImpl::paintSeries(QPainter& painter, const Frame& f, double dp
 
 void MOXQLineChartImpl::paintCategoryLabels(QPainter& painter, const Frame& f, const QSize& widget)
 {
-    const ChartTheme theme = m_owner ? m_owner->chartTheme() : themePreset(0);
+    const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
     painter.save();
     QFont font = painter.font();
     font.setPixelSize(11);
@@ -522,3 +525,5 @@ void MOXQLineChartImpl::paintCategoryLabels(QPainter& painter, const Frame& f, c
     }
     painter.restore();
 }
+
+} // namespace MOXQtLib

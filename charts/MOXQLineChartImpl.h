@@ -4,22 +4,22 @@
 #include "ChartRangeSelector.h"
 #include "LineChartGeometry.h"
 #include "LineSeries.h"
+#include "MOXQChartBaseImpl.h"
 #include "SeriesExtentIndex.h"
 
-#include <QObject>
-#include <QOpenGLFunctions>
 #include <QPoint>
 #include <QPointF>
 #include <QStringList>
 #include <QVector>
 
-class MOXQLineChart;
 class QPainter;
+
+namespace MOXQtLib {
 
 // The line chart's model: data, options, hover and range state, and the frame painting. The
 // widget forwards its setters and mouse events here; every geometry query recomputes from the
 // current state, so tests drive it without a window.
-class MOXQLineChartImpl : public QObject, public QOpenGLFunctions
+class MOXQLineChartImpl : public MOXQChartBaseImpl
 {
     Q_OBJECT
 public:
@@ -42,8 +42,7 @@ public:
         LineChartGeometry::PointMapper map;
     };
 
-    explicit MOXQLineChartImpl(MOXQLineChart* owner);
-    MOXQLineChart* owner() const { return m_owner; }
+    explicit MOXQLineChartImpl(MOXQChartBase* owner = nullptr, const QString& name = QString());
 
     void setTitle(const QString& title);
     QString title() const { return m_title; }
@@ -107,7 +106,6 @@ private:
     void paintAxisPointer(QPainter& painter, const Frame& frame);
     void paintCategoryLabels(QPainter& painter, const Frame& frame, const QSize& widget);
 
-    MOXQLineChart* m_owner = nullptr;
     QString m_title = QStringLiteral("Basic Line Chart");
     QStringList m_categories;
     QVector<LineSeries> m_series;
@@ -122,3 +120,5 @@ private:
     HoverState m_hover;
     ChartRangeSelector m_rangeSelector;
 };
+
+} // namespace MOXQtLib

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace MOXQtLib {
+
 namespace {
 
 void merge(SeriesExtentIndex::Extent& into, const SeriesExtentIndex::Extent& e)
@@ -77,3 +79,5 @@ SeriesExtentIndex::Extent SeriesExtentIndex::extent(const QVector<double>& value
     merge(e, scan(data, (lastBlock + 1) * kBlockSize, to));
     return e;
 }
+
+} // namespace MOXQtLib

@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+namespace MOXQtLib {
+
 // Minimum and maximum of every block of a value array, so the extent of any index range costs
 // a block count instead of a point count. Non-finite values are left out.
 class SeriesExtentIndex
@@ -40,3 +42,5 @@ private:
     const double* m_data = nullptr;
     int m_size = 0;
 };
+
+} // namespace MOXQtLib

@@ -138,7 +138,7 @@ TEST(GalleryGL, ChartsAreLibraryControlsWithTheirGLFunctions)
 {
     ASSERT_TRUE(moxIsInitialised());
     for (const char* type :
-         {"qtbarchart", "qtopenglpiechart", "qtscatterchart", "qtfinancialchart"})
+         {"qtbarchart", "qtlinechart", "qtopenglpiechart", "qtscatterchart", "qtfinancialchart"})
         EXPECT_NE(moxGetControlInfo(type), nullptr) << type;
 
     GalleryWindow g = buildGalleryWindow();

@@ -203,7 +203,7 @@ TEST(ChartBase, TooltipStylesPainted)
     chart.showTooltip(QPoint(20, 20), QStringLiteral("Hello"));
     chart.setChartTheme(3);
     QImage dark = chart.renderImage();
-    const QPoint inside(40, 46); // inside the box, left of the text
+    const QPoint inside(40, 46);                           // inside the box, left of the text
     EXPECT_NEAR(QColor(dark.pixel(inside)).blue(), 38, 2); // alpha 236 over 16,20,28
     chart.setChartTheme(0);
     QImage light = chart.renderImage();

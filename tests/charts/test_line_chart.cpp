@@ -12,6 +12,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace MOXQtLib;
+
 using LineChartGeometry::PointMapper;
 using LineChartGeometry::ValueRange;
 

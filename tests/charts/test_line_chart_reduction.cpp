@@ -13,6 +13,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace MOXQtLib;
+
 using LineChartGeometry::PointMapper;
 
 namespace {
