@@ -11,9 +11,13 @@ namespace MOXQtLib {
 
 namespace {
 
+// A style document at the root or in a folder of an archive.
 bool isStyleFileName(const std::string& key)
 {
-    return key == "style.json";
+    static const std::string name = "style.json";
+    return key == name || (key.size() > name.size() && key.compare(key.size() - name.size() - 1,
+                                                                    std::string::npos,
+                                                                    "/" + name) == 0);
 }
 
 } // namespace
