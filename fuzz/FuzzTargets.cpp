@@ -22,15 +22,13 @@ bool styleDocument(const std::uint8_t* data, std::size_t size)
 {
     MOXQResourceManager* rm = MOXQResourceManager::getInstance();
     Json::Value document;
-    if (!jsonParse(bytes(data, size), document))
-        return true;
+    if (!jsonParse(bytes(data, size), document)) return true;
     MOXQResourceManagerImpl first;
     rm->readStyle(&first, document);
     Json::Value written;
     rm->writeStyle(&first, written);
     Json::Value reparsed;
-    if (!jsonParse(jsonWrite(written), reparsed))
-        return false;
+    if (!jsonParse(jsonWrite(written), reparsed)) return false;
     MOXQResourceManagerImpl second;
     rm->readStyle(&second, reparsed);
     Json::Value again;
@@ -41,20 +39,16 @@ bool styleDocument(const std::uint8_t* data, std::size_t size)
 bool themeIndex(const std::uint8_t* data, std::size_t size)
 {
     MOXQResourceManagerImpl layer;
-    if (!layer.setThemeDocument(bytes(data, size), true))
-        return true;
+    if (!layer.setThemeDocument(bytes(data, size), true)) return true;
     const Json::Value* elements = jsonArray(layer.themeDocument(), "elements");
     const Json::Value* children = elements ? jsonArray(jsonAt(*elements, 0), "child") : nullptr;
-    if (!children)
-        return layer.themeEntryCount() == 0;
+    if (!children) return layer.themeEntryCount() == 0;
     for (Json::ArrayIndex i = 0; i < children->size(); ++i) {
         QString name;
-        if (!jsonReadString(jsonAt(*children, i), "name", name))
-            continue;
+        if (!jsonReadString(jsonAt(*children, i), "name", name)) continue;
         const Json::Value* entry = layer.themeEntry(name);
         QString found;
-        if (!entry || !jsonReadString(*entry, "name", found) || found != name)
-            return false;
+        if (!entry || !jsonReadString(*entry, "name", found) || found != name) return false;
     }
     return layer.themeEntryCount() <= int(children->size());
 }
@@ -63,11 +57,9 @@ bool languageFile(const std::uint8_t* data, std::size_t size)
 {
     QStringList languages;
     LanguageTables tables;
-    if (!parseLanguageFile(bytes(data, size), languages, tables))
-        return tables.isEmpty();
+    if (!parseLanguageFile(bytes(data, size), languages, tables)) return tables.isEmpty();
     for (const QString& language : languages)
-        if (!tables.contains(language))
-            return false;
+        if (!tables.contains(language)) return false;
     return tables.size() <= languages.size();
 }
 
@@ -78,17 +70,14 @@ bool archive(const std::uint8_t* data, std::size_t size)
         return entries.empty();
     std::int64_t total = 0;
     for (const ZipEntry& entry : entries) {
-        if (entry.data.isEmpty() || entry.data.size() > kMaxResourceFileSize)
-            return false;
+        if (entry.data.isEmpty() || entry.data.size() > kMaxResourceFileSize) return false;
         total += entry.data.size();
     }
-    if (total > kMaxResourceTotalSize)
-        return false;
+    if (total > kMaxResourceTotalSize) return false;
     MOXQResourceManagerImpl layer;
     layer.addEntries(entries);
     for (const auto& file : layer.files())
-        if (layer.file(normalizeResourceName(file.first)) != &file.second)
-            return false;
+        if (layer.file(normalizeResourceName(file.first)) != &file.second) return false;
     return true;
 }
 

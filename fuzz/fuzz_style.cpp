@@ -4,7 +4,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (!fuzztargets::styleDocument(data, size))
-        std::abort();
+    if (!fuzztargets::styleDocument(data, size)) std::abort();
     return 0;
 }

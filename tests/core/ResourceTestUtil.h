@@ -33,8 +33,7 @@ inline QByteArray pngBytes(const QColor& color, int w = 4, int h = 4)
 inline QByteArray utf16le(const QString& text, bool bom = true)
 {
     QByteArray out;
-    if (bom)
-        out.append("\xFF\xFE", 2);
+    if (bom) out.append("\xFF\xFE", 2);
     for (QChar c : text) {
         out.append(char(c.unicode() & 0xff));
         out.append(char(c.unicode() >> 8));

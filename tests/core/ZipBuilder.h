@@ -36,11 +36,11 @@ public:
         QByteArray out, central;
         for (const Entry& e : m_entries) {
             const QByteArray packed = e.deflate ? rawDeflate(e.data) : e.data;
-            const std::uint32_t crc = e.claimedCrc >= 0
-                                          ? std::uint32_t(e.claimedCrc)
-                                          : std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(
-                                                                       e.data.constData()),
-                                                                uInt(e.data.size())));
+            const std::uint32_t crc =
+                e.claimedCrc >= 0
+                    ? std::uint32_t(e.claimedCrc)
+                    : std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(e.data.constData()),
+                                          uInt(e.data.size())));
             const std::uint32_t size =
                 e.claimedSize >= 0 ? std::uint32_t(e.claimedSize) : std::uint32_t(e.data.size());
             const std::uint32_t offset = std::uint32_t(out.size());

@@ -19,8 +19,7 @@ std::map<std::string, QByteArray> unpack(const QByteArray& archive, bool* opened
 {
     std::vector<ZipEntry> entries;
     const bool ok = readZipArchive(archive, entries);
-    if (opened)
-        *opened = ok;
+    if (opened) *opened = ok;
     std::map<std::string, QByteArray> out;
     for (ZipEntry& e : entries)
         out[e.name] = e.data;
@@ -51,8 +50,8 @@ TEST(ResourceArchive, HostileNamesStayHarmlessTableKeys)
     EXPECT_EQ(entries.at(longName), QByteArray("long"));
 
     const QString cwd = QDir::currentPath();
-    ASSERT_TRUE(MOXQResourceManager::getInstance()->loadSkinFile(archive.constData(),
-                                                                 archive.size()));
+    ASSERT_TRUE(
+        MOXQResourceManager::getInstance()->loadSkinFile(archive.constData(), archive.size()));
     const char* data = nullptr;
     unsigned size = 0;
     ResSourceType source = ResSourceTheme;

@@ -28,10 +28,8 @@ QByteArray resource(const QString& name, ResSourceType* from = nullptr)
     const char* data = nullptr;
     unsigned size = 0;
     ResSourceType source = ResSourceSkin;
-    if (!rm()->getResource(name, data, size, source))
-        return QByteArray();
-    if (from)
-        *from = source;
+    if (!rm()->getResource(name, data, size, source)) return QByteArray();
+    if (from) *from = source;
     return QByteArray(data, int(size));
 }
 
@@ -41,8 +39,7 @@ QColor themeFillColor(const QString& name, bool* found = nullptr)
     FillStyle style;
     const bool ok = rm()->getFillStyle(name, style);
     rm()->setSwitchToThemeRes(false);
-    if (found)
-        *found = ok;
+    if (found) *found = ok;
     return style.fillRes.color;
 }
 
@@ -96,8 +93,8 @@ TEST_F(ResourceEnv, ThemeDirectoryAndArchiveGiveTheSameContent)
         EXPECT_EQ(from, ResSourceTheme);
         EXPECT_EQ(resource("IMAGES\\Logo.png"), logo);
         EXPECT_EQ(resource("./readme.txt"), QByteArray("hello"));
-        for (const char* absent : {"images/sub/deep.png", "other/x.txt", "x.txt", "tmptheme.zip",
-                                   "pipe", "style.json"})
+        for (const char* absent :
+             {"images/sub/deep.png", "other/x.txt", "x.txt", "tmptheme.zip", "pipe", "style.json"})
             EXPECT_TRUE(resource(absent).isEmpty()) << absent;
         bool found = false;
         EXPECT_EQ(themeFillColor("panel", &found).rgba(), 0xFF112233u);
@@ -155,11 +152,13 @@ TEST_F(ResourceEnv, FailedThemeLoadKeepsThePreviousThemeAndARetryLoadsAgain)
         {"garbage archive", [&] { return rm()->loadThemeFile(bad + "/garbage.zip"); }},
         {"truncated archive", [&] { return rm()->loadThemeFile(zipPath); }},
         {"directory as archive", [&] { return rm()->loadThemeFile(bad); }},
-        {"broken json", [&] {
+        {"broken json",
+         [&] {
              writeFile(bad + "/style.json", "{\"style\": [");
              return rm()->loadThemeDir(bad);
          }},
-        {"no style member", [&] {
+        {"no style member",
+         [&] {
              writeFile(bad + "/style.json", "{\"styles\": []}");
              return rm()->loadThemeDir(bad);
          }},

@@ -142,8 +142,8 @@ TEST(ResourceStyle, LanguageFilesDecodeAsUtf16LittleEndian)
 
     // Without a byte-order mark the same text reads the same.
     LanguageTables plain;
-    ASSERT_TRUE(parseLanguageFile(restest::utf16le("Language\tA\r\nk\tv", false), languages,
-                                  plain));
+    ASSERT_TRUE(
+        parseLanguageFile(restest::utf16le("Language\tA\r\nk\tv", false), languages, plain));
     EXPECT_EQ(plain["A"].value("k"), QStringLiteral("v"));
 
     for (const QByteArray& bad :
