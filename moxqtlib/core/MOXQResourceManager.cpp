@@ -43,9 +43,16 @@ bool decodeImage(const QByteArray& data, QImage& out)
     return true;
 }
 
+// Only a factor in (0, 1) shrinks; zero, negative and NaN factors leave sizes alone (they
+// would give negative or undefined sizes).
+bool shrinks(float factor)
+{
+    return factor > 0.0f && factor < 1.0f;
+}
+
 int scaledMargin(int value, float factor)
 {
-    return factor < 1.0f ? int(float(value) * factor) : value;
+    return shrinks(factor) ? int(float(value) * factor) : value;
 }
 
 void walkControls(QWidget* window, void (*visit)(QWidget*))
@@ -576,7 +583,7 @@ QImage* MOXQResourceManager::getImage(const QString& name, bool gray)
     }
     QImage image;
     if (!decodeImage(bytes, image)) return nullptr;
-    if (m_scaleFactor < 1.0f) {
+    if (shrinks(m_scaleFactor)) {
         const int w = std::max(1, int(float(image.width()) * m_scaleFactor));
         const int h = std::max(1, int(float(image.height()) * m_scaleFactor));
         image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -1,3 +1,9 @@
+// GCC 12 reports a false overflow inside QVector's copy-on-write when a style record is
+// replaced; the warning points into Qt's header, so it is silenced before the includes.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wstringop-overflow"
+#endif
+
 #include "MOXQResourceManagerImpl.h"
 
 #include "MOXJson.h"
@@ -15,9 +21,9 @@ namespace {
 bool isStyleFileName(const std::string& key)
 {
     static const std::string name = "style.json";
-    return key == name || (key.size() > name.size() && key.compare(key.size() - name.size() - 1,
-                                                                    std::string::npos,
-                                                                    "/" + name) == 0);
+    return key == name ||
+           (key.size() > name.size() &&
+            key.compare(key.size() - name.size() - 1, std::string::npos, "/" + name) == 0);
 }
 
 } // namespace
@@ -165,11 +171,6 @@ const TextStyleDesc* MOXQResourceManagerImpl::textStyle(const QString& name) con
     return it == m_textIndex.constEnd() ? nullptr : &m_textStyles[it.value()];
 }
 
-// GCC 12 reports a false overflow inside QVector's copy-on-write when a record is replaced.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wstringop-overflow"
-#endif
 void MOXQResourceManagerImpl::setFillStyle(const FillStyle& style)
 {
     auto it = m_fillIndex.constFind(style.name);
@@ -191,10 +192,6 @@ void MOXQResourceManagerImpl::setTextStyle(const TextStyleDesc& style)
     m_textIndex.insert(style.name, m_textStyles.size());
     m_textStyles.append(style);
 }
-
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
 
 QImage* MOXQResourceManagerImpl::cachedImage(const QString& key) const
 {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace MOXQtLib {
 
@@ -18,6 +19,17 @@ namespace {
 
 // Off-screen images made while painting (tinted SVGs, rotated text) stay below this size.
 constexpr qint64 kMaxPaintPixels = 16ll * 1024 * 1024;
+
+// Largest font pixel size drawn: style files are user input, and a font engine asked for a
+// glyph millions of pixels high spends unbounded time and memory.
+constexpr int kMaxFontPixelSize = 4096;
+
+// Sums of geometry and offsets read from style files, kept inside int.
+int clampedSum(qint64 value)
+{
+    return int(std::max<qint64>(std::numeric_limits<int>::min(),
+                                std::min<qint64>(std::numeric_limits<int>::max(), value)));
+}
 
 bool paintableSize(int w, int h)
 {
@@ -96,7 +108,8 @@ void drawFillStyle(QPainter* painter, const FillStyle& style, int x, int y, int 
 void drawFillRes(QPainter* painter, const FillRes& res, int x, int y, int w, int h)
 {
     if (!painter || w <= 0 || h <= 0) return;
-    const int b = std::max(0, res.borderSize);
+    // A border wider than the rectangle covers it all; wider pens only cost time.
+    const int b = std::min(std::max(0, res.borderSize), std::max(w, h));
     const double half = b > 0 ? b / 2.0 : 0.0;
     const QRectF outer(x, y, w, h);
     const QRectF inner(x + half, y + half, std::max(w - b, 0), std::max(h - b, 0));
@@ -170,8 +183,9 @@ void drawNinePatch(QPainter* painter, const QString& path, const ImageDesc& desc
     const QImage* image = MOXQResourceManager::getInstance()->getImage(path, false);
     if (!image || image->width() == 0 || image->height() == 0) return;
     const int W = image->width(), H = image->height();
-    const int l = std::max(0, desc.marginLeft), r = std::max(0, desc.marginRight);
-    const int t = std::max(0, desc.marginTop), b = std::max(0, desc.marginBottom);
+    // Margins beyond the image select no source pixels; clamping keeps the arithmetic in range.
+    const int l = std::clamp(desc.marginLeft, 0, W), r = std::clamp(desc.marginRight, 0, W);
+    const int t = std::clamp(desc.marginTop, 0, H), b = std::clamp(desc.marginBottom, 0, H);
 
     auto piece = [&](const QRect& target, const QRect& source) {
         if (target.isEmpty() || source.isEmpty()) return;
@@ -220,10 +234,10 @@ void drawNinePatch(QPainter* painter, const QString& path, const ImageDesc& desc
 
 QPoint placeInRect(const QSize& size, const IconStyleDesc& style, int x, int y, int w, int h)
 {
-    const int iw = size.width(), ih = size.height();
-    int px = style.horAlign == 1 ? x + (w - iw) / 2 : style.horAlign == 2 ? x + w - iw : x;
-    int py = style.verAlign == 1 ? y + (h - ih) / 2 : style.verAlign == 2 ? y + h - ih : y;
-    return QPoint(px + style.x, py + style.y);
+    const qint64 iw = size.width(), ih = size.height();
+    const qint64 px = style.horAlign == 1 ? x + (w - iw) / 2 : style.horAlign == 2 ? x + w - iw : x;
+    const qint64 py = style.verAlign == 1 ? y + (h - ih) / 2 : style.verAlign == 2 ? y + h - ih : y;
+    return QPoint(clampedSum(px + style.x), clampedSum(py + style.y));
 }
 
 void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& style,
@@ -288,7 +302,7 @@ void drawIcon(QPainter* painter, const QIcon& icon, const QSize& iconSize,
 QFont textStyleFont(const TextStyleDesc& style)
 {
     QFont font;
-    font.setPixelSize(std::max(1, style.size));
+    font.setPixelSize(std::clamp(style.size, 1, kMaxFontPixelSize));
     const QString global = MOXQResourceManager::getInstance()->getGlobalFontFamily();
     font.setFamily(global.isEmpty() ? style.family : global);
     font.setWeight(style.bold ? 75 : 50);

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace MOXQtLib;
 
 namespace {
@@ -333,4 +335,41 @@ TEST(StylePaint, TextIsAlignedElidedAndTurned)
     EXPECT_TRUE(inkBox(image).isNull());
     EXPECT_TRUE(isSvgPath(QStringLiteral(" icons/a.SVG ")));
     EXPECT_FALSE(isSvgPath(QStringLiteral("a.svgz")));
+}
+
+TEST(StylePaint, ExtremeStyleValuesPaintWithinBounds)
+{
+    // Values a hostile style file can carry: nothing overflows, nothing leaves the image.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    QImage source(3, 3, QImage::Format_ARGB32);
+    source.fill(Qt::green);
+    const QString path = writePng("extreme.png", source);
+    ImageDesc desc;
+    desc.marginLeft = desc.marginTop = kMax;
+    desc.marginRight = desc.marginBottom = kMin;
+    desc.repeatCenter = true;
+    FillRes res = solid(Qt::white, Qt::red, kMax);
+    res.round = kMax;
+    TextStyleDesc text;
+    text.x = kMax;
+    text.y = kMin;
+    text.size = kMax;
+    text.verAlign = 2;
+    IconStyleDesc icon;
+    icon.x = kMax;
+    icon.y = kMin;
+    icon.horAlign = 2;
+    const QImage image = paint(20, 20, [&](QPainter& p) {
+        drawNinePatch(&p, path, desc, 0, 0, 20, 20);
+        drawFillRes(&p, res, 2, 2, 10, 10);
+        drawText(&p, "text", text, 0, 0, 20, 20);
+        text.isHor = false;
+        drawText(&p, "text", text, 0, 0, 20, 20);
+        drawImage(&p, path, icon, 0, 0, 20, 20);
+    });
+    // Margins are clamped to the image: its whole 3 x 3 source is the top-left corner.
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(15, 15), kBackground);
+    EXPECT_EQ(measureText("x", text).height(), QFontMetrics(textStyleFont(text)).height());
 }
