@@ -320,8 +320,9 @@ void drawText(QPainter* painter, const QString& text, const TextStyleDesc& style
               int w, int h)
 {
     if (!painter || text.isEmpty()) return;
-    QRect area(QPoint(x + style.x, y + style.y), QPoint(x + w - 1, y + h - 1));
-    if (style.verAlign == 2) area.setBottom(y + 2 * style.y + h - 1);
+    QRect area(QPoint(clampedSum(qint64(x) + style.x), clampedSum(qint64(y) + style.y)),
+               QPoint(x + w - 1, y + h - 1));
+    if (style.verAlign == 2) area.setBottom(clampedSum(qint64(y) + 2 * qint64(style.y) + h - 1));
     const Qt::Alignment align = alignmentOf(style.horAlign, style.verAlign);
     const QFont font = textStyleFont(style);
 
