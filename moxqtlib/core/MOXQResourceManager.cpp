@@ -1,7 +1,9 @@
 #include "MOXQResourceManager.h"
 
+#include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXQResourceManagerImpl.h"
+#include "MOXQWidgetBase.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -55,22 +57,20 @@ int scaledMargin(int value, float factor)
     return shrinks(factor) ? int(float(value) * factor) : value;
 }
 
-void walkControls(QWidget* window, void (*visit)(QWidget*))
+// Visits the controls below `window`, depth first; the window itself is not visited.
+template <typename Visit> void walkControls(QWidget* window, const Visit& visit)
 {
-    if (!window || !visit) return;
+    if (!window) return;
     // Children are collected first: a refresh may add or remove widgets.
-    const QList<QWidget*> children =
+    const QList<QWidget*> found =
         window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (const QPointer<QWidget>& child :
-         QVector<QPointer<QWidget>>(children.begin(), children.end())) {
+    const QVector<QPointer<QWidget>> children(found.begin(), found.end());
+    for (const QPointer<QWidget>& child : children) {
         if (!child) continue;
-        visit(child);
+        if (auto* control = dynamic_cast<IMOXQWidgetBase*>(child.data())) visit(control);
         if (child) walkControls(child, visit);
     }
 }
-
-MOXQResourceManager::ControlHook g_themeHook = nullptr;
-MOXQResourceManager::ControlHook g_languageHook = nullptr;
 
 } // namespace
 
@@ -83,12 +83,6 @@ MOXQResourceManager* MOXQResourceManager::getInstance()
 MOXQResourceManager::MOXQResourceManager() : m_skin(std::make_unique<MOXQResourceManagerImpl>()) {}
 
 MOXQResourceManager::~MOXQResourceManager() = default;
-
-void MOXQResourceManager::setControlHooks(ControlHook themeRefresh, ControlHook languageChange)
-{
-    g_themeHook = themeRefresh;
-    g_languageHook = languageChange;
-}
 
 // ---------------------------------------------------------------------------------------------
 // Loading
@@ -772,12 +766,14 @@ void MOXQResourceManager::unregisterDesignerWindow(QWidget* window)
 
 void MOXQResourceManager::notifyThemeChange(QWidget* window)
 {
-    walkControls(window, g_themeHook);
+    walkControls(window, [](IMOXQWidgetBase* control) {
+        if (MOXQWidgetBase* base = control->getControlBase()) base->refreshTheme();
+    });
 }
 
 void MOXQResourceManager::notifyLanguageChange(QWidget* window)
 {
-    walkControls(window, g_languageHook);
+    walkControls(window, [](IMOXQWidgetBase* control) { control->notifyChangeLanguage(); });
 }
 
 } // namespace MOXQtLib

@@ -130,12 +130,10 @@ public:
     void unregisterWindow(QWidget* window);
     void registerDesignerWindow(QWidget* window);
     void unregisterDesignerWindow(QWidget* window);
-    // The per-control calls of the two notifications; the library core installs them.
-    using ControlHook = void (*)(QWidget*);
-    static void setControlHooks(ControlHook themeRefresh, ControlHook languageChange);
-    // Runs the theme refresh of every control below `window` (depth first).
+    // Runs the theme refresh (companion's refreshTheme) of every control below `window`,
+    // depth first.
     static void notifyThemeChange(QWidget* window);
-    // Runs the language change of every control below `window` (depth first).
+    // Runs notifyChangeLanguage of every control below `window`, depth first.
     static void notifyLanguageChange(QWidget* window);
 
     // Empties the skin layer's image cache but the built-in images.

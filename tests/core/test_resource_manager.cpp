@@ -1,7 +1,9 @@
 // Resource layers filled from directories and archives, their precedence, theme loading and
 // its failures, languages, images and the notifications that reach registered windows.
+#include "MOXQControl.h"
 #include "MOXQResourceManager.h"
 #include "MOXResourceFunctions.h"
+#include "ProbeControl.h"
 #include "ResourceTestUtil.h"
 #include "TestSupport.h"
 #include "ZipBuilder.h"
@@ -367,49 +369,75 @@ TEST_F(ResourceEnv, ImagesAreBoundedCachedAndScaled)
     EXPECT_TRUE(rm()->getFillStyle("defaultButtonNormal", fill));
 }
 
+namespace {
+
+class CountingImpl : public ProbeImpl
+{
+public:
+    using ProbeImpl::ProbeImpl;
+    void changeLanguage() override { ++languageChanges; }
+    int languageChanges = 0;
+};
+
+class CountingControl : public MOXQControl<QWidget, CountingImpl>
+{
+    Q_OBJECT
+    Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
+public:
+    explicit CountingControl(QWidget* parent) : MOXQControl(QStringLiteral("qtprobe"), parent) {}
+    CountingImpl* impl() { return static_cast<CountingImpl*>(getControlImpl()); }
+};
+
+} // namespace
+
 TEST_F(ResourceEnv, NotificationsReachTheControlsOfLiveWindows)
 {
-    static QStringList themed, translated;
-    themed.clear();
-    translated.clear();
-    MOXQResourceManager::setControlHooks([](QWidget* w) { themed << w->objectName(); },
-                                         [](QWidget* w) { translated << w->objectName(); });
     auto window = std::make_unique<QWidget>();
-    window->setObjectName("window");
-    auto* a = new QWidget(window.get());
-    a->setObjectName("a");
-    (new QWidget(a))->setObjectName("a1");
-    (new QWidget(window.get()))->setObjectName("b");
+    auto* holder = new QWidget(window.get());
+    auto* nested = new CountingControl(holder);
+    auto* direct = new CountingControl(window.get());
+    auto* inner = new CountingControl(direct);
     rm()->registerWindow(window.get());
     rm()->registerWindow(window.get());
     auto designer = std::make_unique<QWidget>();
-    (new QWidget(designer.get()))->setObjectName("d");
+    auto* designed = new CountingControl(designer.get());
     rm()->registerDesignerWindow(designer.get());
+    const QList<CountingControl*> all{nested, direct, inner, designed};
 
     const QString dir = testsupport::tempDir(QStringLiteral("notify"));
     writeFile(dir + "/style.json", restest::styleDocument("n", "FF000000"));
+    writeFile(dir + "/theme.json",
+              R"({"elements": [{"child": [{"name": "qtprobe", "look": "themed"}]}]})");
     ASSERT_TRUE(moxLoadThemeDir(QFile::encodeName(dir).constData()));
-    EXPECT_EQ(themed, QStringList({"a", "a1", "b", "d"}));
+    for (CountingControl* c : all)
+        EXPECT_EQ(c->impl()->look, QStringLiteral("themed"));
 
-    themed.clear();
+    // A new configuration refreshes every control of both window sets again.
+    for (CountingControl* c : all)
+        c->impl()->look.clear();
     MOXGlobalConfig config;
     config.buttonFadeEnabled = true;
     config.buttonFadeDuration = 0;
     moxSetGlobalConfig(config);
     EXPECT_EQ(rm()->getButtonFadeDuration(), 150);
     EXPECT_TRUE(moxGetGlobalConfig().buttonFadeEnabled);
-    EXPECT_EQ(themed, QStringList({"a", "a1", "b", "d"}));
+    for (CountingControl* c : all)
+        EXPECT_EQ(c->impl()->look, QStringLiteral("themed"));
 
-    // Language changes reach ordinary windows only.
+    // Language changes reach the controls of ordinary windows only, nested ones included.
     rm()->readLanguage(restest::utf16le("Language\tL1\r\nk\tv"));
     ASSERT_TRUE(rm()->setCurrentLanguage("L1"));
-    EXPECT_EQ(translated, QStringList({"a", "a1", "b"}));
+    EXPECT_EQ(nested->impl()->languageChanges, 1);
+    EXPECT_EQ(direct->impl()->languageChanges, 1);
+    EXPECT_EQ(inner->impl()->languageChanges, 1);
+    EXPECT_EQ(designed->impl()->languageChanges, 0);
 
     // Destroyed and unregistered windows drop out.
-    themed.clear();
     window.reset();
     rm()->unregisterDesignerWindow(designer.get());
+    designed->impl()->look.clear();
     EXPECT_TRUE(moxNotifyThemeChange());
-    EXPECT_TRUE(themed.isEmpty());
-    MOXQResourceManager::setControlHooks(nullptr, nullptr);
+    EXPECT_TRUE(designed->impl()->look.isEmpty());
 }
+
+#include "test_resource_manager.moc"
