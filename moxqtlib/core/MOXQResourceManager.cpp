@@ -72,6 +72,34 @@ template <typename Visit> void walkControls(QWidget* window, const Visit& visit)
     }
 }
 
+// The flags of fill style records: key, member and the value a record without the key gets.
+struct FillFlag
+{
+    const char* key;
+    bool FillRes::*member;
+    bool fallback;
+};
+constexpr FillFlag kFillFlags[] = {{"border", &FillRes::border, false},
+                                   {"leftBorder", &FillRes::leftBorder, true},
+                                   {"topBorder", &FillRes::topBorder, true},
+                                   {"rightBorder", &FillRes::rightBorder, true},
+                                   {"bottomBorder", &FillRes::bottomBorder, true},
+                                   {"roundTopLeft", &FillRes::roundTopLeft, true},
+                                   {"roundTopRight", &FillRes::roundTopRight, true},
+                                   {"roundBottomRight", &FillRes::roundBottomRight, true},
+                                   {"roundBottomLeft", &FillRes::roundBottomLeft, true}};
+
+struct RepeatFlag
+{
+    const char* key;
+    bool ImageDesc::*member;
+};
+constexpr RepeatFlag kRepeatFlags[] = {{"repeatLeft", &ImageDesc::repeatLeft},
+                                       {"repeatRight", &ImageDesc::repeatRight},
+                                       {"repeatTop", &ImageDesc::repeatTop},
+                                       {"repeatBottom", &ImageDesc::repeatBottom},
+                                       {"repeatCenter", &ImageDesc::repeatCenter}};
+
 } // namespace
 
 MOXQResourceManager* MOXQResourceManager::getInstance()
@@ -374,15 +402,8 @@ void MOXQResourceManager::readFillStyle(const Json::Value& record, float scaleFa
     if (const Json::Value* clr = jsonMember(record, "borderclr")) parseColor(*clr, res.borderColor);
     res.round = jsonInt(record, "round", 0);
     res.borderSize = jsonInt(record, "borderSize", 1);
-    res.border = jsonBool(record, "border", false);
-    res.leftBorder = jsonBool(record, "leftBorder", true);
-    res.topBorder = jsonBool(record, "topBorder", true);
-    res.rightBorder = jsonBool(record, "rightBorder", true);
-    res.bottomBorder = jsonBool(record, "bottomBorder", true);
-    res.roundTopLeft = jsonBool(record, "roundTopLeft", true);
-    res.roundTopRight = jsonBool(record, "roundTopRight", true);
-    res.roundBottomRight = jsonBool(record, "roundBottomRight", true);
-    res.roundBottomLeft = jsonBool(record, "roundBottomLeft", true);
+    for (const FillFlag& flag : kFillFlags)
+        res.*flag.member = jsonBool(record, flag.key, flag.fallback);
     style.imagePath = jsonString(record, "img").replace(QLatin1Char('\\'), QLatin1Char('/'));
     ImageDesc& desc = style.imageDesc;
     if (const Json::Value* margin = jsonArray(record, "margin")) {
@@ -396,11 +417,8 @@ void MOXQResourceManager::readFillStyle(const Json::Value& record, float scaleFa
         desc.marginBottom = values[2];
         desc.marginLeft = values[3];
     }
-    desc.repeatLeft = jsonBool(record, "repeatLeft", false);
-    desc.repeatRight = jsonBool(record, "repeatRight", false);
-    desc.repeatTop = jsonBool(record, "repeatTop", false);
-    desc.repeatBottom = jsonBool(record, "repeatBottom", false);
-    desc.repeatCenter = jsonBool(record, "repeatCenter", false);
+    for (const RepeatFlag& flag : kRepeatFlags)
+        desc.*flag.member = jsonBool(record, flag.key, false);
 }
 
 void MOXQResourceManager::readTextStyle(const Json::Value& record, TextStyleDesc& style)
@@ -435,15 +453,8 @@ void MOXQResourceManager::writeFillStyle(const FillStyle& style, Json::Value& re
     record["borderclr"] = colorText(res.borderColor).toStdString();
     record["round"] = res.round;
     record["borderSize"] = res.borderSize;
-    record["border"] = res.border;
-    record["leftBorder"] = res.leftBorder;
-    record["topBorder"] = res.topBorder;
-    record["rightBorder"] = res.rightBorder;
-    record["bottomBorder"] = res.bottomBorder;
-    record["roundTopLeft"] = res.roundTopLeft;
-    record["roundTopRight"] = res.roundTopRight;
-    record["roundBottomRight"] = res.roundBottomRight;
-    record["roundBottomLeft"] = res.roundBottomLeft;
+    for (const FillFlag& flag : kFillFlags)
+        record[flag.key] = res.*flag.member;
     record["img"] = style.imagePath.toStdString();
     if (desc.marginTop || desc.marginRight || desc.marginBottom || desc.marginLeft) {
         Json::Value margin(Json::arrayValue);
@@ -453,11 +464,8 @@ void MOXQResourceManager::writeFillStyle(const FillStyle& style, Json::Value& re
         margin.append(desc.marginLeft);
         record["margin"] = margin;
     }
-    record["repeatLeft"] = desc.repeatLeft;
-    record["repeatRight"] = desc.repeatRight;
-    record["repeatTop"] = desc.repeatTop;
-    record["repeatBottom"] = desc.repeatBottom;
-    record["repeatCenter"] = desc.repeatCenter;
+    for (const RepeatFlag& flag : kRepeatFlags)
+        record[flag.key] = desc.*flag.member;
 }
 
 void MOXQResourceManager::writeTextStyle(const TextStyleDesc& style, Json::Value& record)
