@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite headless. GL tests get a real
-# display from Xvfb; the others run on Qt's offscreen platform.
+# Installs what is missing, builds and runs the whole test suite headless, twice: the normal
+# build in build/, then the sanitizer build in build-asan/ (AddressSanitizer, UBSan and
+# LeakSanitizer; benchmarks skipped there). GL tests get a real display from Xvfb; the others
+# run on Qt's offscreen platform.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 source "$root/scripts/env.sh"
 
 "$root/scripts/build.sh" "$root/build"
-cd "$root/build"
-xvfb-run "${XVFB_ARGS[@]}" ctest --output-on-failure -j2 --timeout 300
+(cd "$root/build" && xvfb-run "${XVFB_ARGS[@]}" ctest --output-on-failure -j2 --timeout 300)
+
+# The sanitizer options also apply while building: test discovery runs the test programs.
+source "$root/scripts/sanitize.env"
+"$root/scripts/build.sh" "$root/build-asan" -DGRAPHDECK_SANITIZE=ON -DGRAPHDECK_BENCH=OFF
+cd "$root/build-asan"
+xvfb-run "${XVFB_ARGS[@]}" ctest --output-on-failure -j2 --timeout 600

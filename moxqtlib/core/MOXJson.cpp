@@ -43,8 +43,7 @@ bool jsonParse(const QByteArray& text, Json::Value& out)
     Json::Value parsed;
     try {
         const char* begin = text.constData();
-        if (!reader->parse(begin, begin + text.size(), &parsed, &errors))
-            return false;
+        if (!reader->parse(begin, begin + text.size(), &parsed, &errors)) return false;
     } catch (...) {
         return false;
     }
@@ -73,8 +72,7 @@ QString jsonWriteQString(const Json::Value& value, bool styled)
 
 const Json::Value* jsonMember(const Json::Value& object, const char* key)
 {
-    if (!object.isObject() || !key)
-        return nullptr;
+    if (!object.isObject() || !key) return nullptr;
     return object.find(key, key + std::char_traits<char>::length(key));
 }
 
@@ -92,8 +90,7 @@ bool jsonToBool(const Json::Value& value, bool& out)
     // Older files write flags as 0 and 1.
     if (value.isNumeric()) {
         const double d = value.asDouble();
-        if (!std::isfinite(d))
-            return false;
+        if (!std::isfinite(d)) return false;
         out = d != 0.0;
         return true;
     }
@@ -116,13 +113,11 @@ bool jsonToInt64(const Json::Value& value, std::int64_t& out)
         out = value.asInt64();
         return true;
     }
-    if (value.isUInt64())
-        return false; // above INT64_MAX
+    if (value.isUInt64()) return false; // above INT64_MAX
     if (value.isDouble()) {
         const double d = value.asDouble();
         // 2^63 itself is not representable, hence the strict upper bound.
-        if (!realFits(d, -9223372036854775808.0, 9223372036854774784.0))
-            return false;
+        if (!realFits(d, -9223372036854775808.0, 9223372036854774784.0)) return false;
         out = std::int64_t(d);
         return true;
     }
@@ -137,8 +132,7 @@ bool jsonToUInt64(const Json::Value& value, std::uint64_t& out)
     }
     if (value.isDouble()) {
         const double d = value.asDouble();
-        if (!realFits(d, 0.0, 18446744073709549568.0))
-            return false;
+        if (!realFits(d, 0.0, 18446744073709549568.0)) return false;
         out = std::uint64_t(d);
         return true;
     }
@@ -147,19 +141,16 @@ bool jsonToUInt64(const Json::Value& value, std::uint64_t& out)
 
 bool jsonToDouble(const Json::Value& value, double& out)
 {
-    if (!value.isNumeric() || value.isBool())
-        return false;
+    if (!value.isNumeric() || value.isBool()) return false;
     const double d = value.asDouble();
-    if (!std::isfinite(d))
-        return false;
+    if (!std::isfinite(d)) return false;
     out = d;
     return true;
 }
 
 bool jsonToString(const Json::Value& value, QString& out)
 {
-    if (!value.isString())
-        return false;
+    if (!value.isString()) return false;
     const char* begin = nullptr;
     const char* end = nullptr;
     if (!value.getString(&begin, &end)) {
@@ -172,8 +163,7 @@ bool jsonToString(const Json::Value& value, QString& out)
 
 bool jsonToStdString(const Json::Value& value, std::string& out)
 {
-    if (!value.isString())
-        return false;
+    if (!value.isString()) return false;
     const char* begin = nullptr;
     const char* end = nullptr;
     if (!value.getString(&begin, &end))
@@ -185,23 +175,21 @@ bool jsonToStdString(const Json::Value& value, std::string& out)
 
 bool jsonToStringList(const Json::Value& value, QStringList& out)
 {
-    if (!value.isArray())
-        return false;
+    if (!value.isArray()) return false;
     QStringList list;
     for (Json::ArrayIndex i = 0; i < value.size(); ++i) {
         QString s;
-        if (jsonToString(value[i], s))
-            list.append(s);
+        if (jsonToString(value[i], s)) list.append(s);
     }
     out = list;
     return true;
 }
 
-#define MOX_JSON_READ(Name, Type, Conv)                                                        \
-    bool Name(const Json::Value& object, const char* key, Type& out)                           \
-    {                                                                                          \
-        const Json::Value* v = jsonMember(object, key);                                        \
-        return v && Conv(*v, out);                                                             \
+#define MOX_JSON_READ(Name, Type, Conv)                                                            \
+    bool Name(const Json::Value& object, const char* key, Type& out)                               \
+    {                                                                                              \
+        const Json::Value* v = jsonMember(object, key);                                            \
+        return v && Conv(*v, out);                                                                 \
     }
 
 MOX_JSON_READ(jsonReadBool, bool, jsonToBool)
@@ -253,8 +241,7 @@ QString jsonString(const Json::Value& object, const char* key, const QString& fa
 
 const Json::Value& jsonAt(const Json::Value& array, Json::ArrayIndex index)
 {
-    if (!array.isArray() || index >= array.size())
-        return nullValue();
+    if (!array.isArray() || index >= array.size()) return nullValue();
     return array[index];
 }
 

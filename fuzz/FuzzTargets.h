@@ -1,0 +1,21 @@
+#pragma once
+
+// The bodies of the fuzz targets. Each takes one input and returns false when an invariant of
+// the reader does not hold (the fuzzer then aborts); the test suite replays the seed corpora
+// through the same functions.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace fuzztargets {
+
+// A style document read, written and read again gives the same document.
+bool styleDocument(const std::uint8_t* data, std::size_t size);
+// A theme document's index points at entries of that name.
+bool themeIndex(const std::uint8_t* data, std::size_t size);
+// A language file's header languages all have tables.
+bool languageFile(const std::uint8_t* data, std::size_t size);
+// An archive in memory unpacks into a layer within the size limits.
+bool archive(const std::uint8_t* data, std::size_t size);
+
+} // namespace fuzztargets

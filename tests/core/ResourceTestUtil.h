@@ -1,0 +1,64 @@
+#pragma once
+
+// Small builders of theme and skin content for the resource tests.
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QString>
+
+namespace restest {
+
+inline bool writeFile(const QString& path, const QByteArray& data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+inline QByteArray pngBytes(const QColor& color, int w = 4, int h = 4)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// UTF-16 little-endian text, the form of language files.
+inline QByteArray utf16le(const QString& text, bool bom = true)
+{
+    QByteArray out;
+    if (bom) out.append("\xFF\xFE", 2);
+    for (QChar c : text) {
+        out.append(char(c.unicode() & 0xff));
+        out.append(char(c.unicode() >> 8));
+    }
+    return out;
+}
+
+// A style document with one fill style (colour `clr`) and one text style of size `size`.
+inline QByteArray styleDocument(const QString& fillName, const QString& clr,
+                                const QString& textName = QStringLiteral("text"), int size = 12)
+{
+    return QStringLiteral("{\"style\": [{\"type\": 1, \"name\": \"%1\", \"drawImg\": false, "
+                          "\"clr\": \"%2\"}, {\"type\": 2, \"name\": \"%3\", \"size\": %4}]}")
+        .arg(fillName, clr, textName)
+        .arg(size)
+        .toUtf8();
+}
+
+inline QByteArray themeDocument(const QString& entryName, int value)
+{
+    return QStringLiteral("{\"elements\": [{\"child\": [{\"name\": \"%1\", \"value\": %2}, "
+                          "{\"name\": \"%1\", \"value\": -1}, {\"novalue\": 1}, 7]}]}")
+        .arg(entryName)
+        .arg(value)
+        .toUtf8();
+}
+
+} // namespace restest

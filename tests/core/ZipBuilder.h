@@ -1,0 +1,123 @@
+#pragma once
+
+// Builds ZIP archives byte by byte, so tests can also make broken ones: wrong sizes, wrong
+// CRCs, hostile names, truncation.
+
+#include <QByteArray>
+#include <zlib.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testzip {
+
+struct Entry
+{
+    std::string name;
+    QByteArray data;
+    bool deflate = false;
+    // Overrides of what the headers claim; -1 keeps the true value.
+    std::int64_t claimedSize = -1;
+    std::int64_t claimedCrc = -1;
+};
+
+class ZipBuilder
+{
+public:
+    Entry& add(const std::string& name, const QByteArray& data, bool deflate = false)
+    {
+        m_entries.push_back(Entry{name, data, deflate});
+        return m_entries.back();
+    }
+
+    QByteArray build() const
+    {
+        QByteArray out, central;
+        for (const Entry& e : m_entries) {
+            const QByteArray packed = e.deflate ? rawDeflate(e.data) : e.data;
+            const std::uint32_t crc =
+                e.claimedCrc >= 0
+                    ? std::uint32_t(e.claimedCrc)
+                    : std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(e.data.constData()),
+                                          uInt(e.data.size())));
+            const std::uint32_t size =
+                e.claimedSize >= 0 ? std::uint32_t(e.claimedSize) : std::uint32_t(e.data.size());
+            const std::uint32_t offset = std::uint32_t(out.size());
+            const std::uint16_t method = e.deflate ? 8 : 0;
+            put32(out, 0x04034b50);
+            put16(out, 20);
+            put16(out, 0);
+            put16(out, method);
+            put16(out, 0);
+            put16(out, 0x21);
+            put32(out, crc);
+            put32(out, std::uint32_t(packed.size()));
+            put32(out, size);
+            put16(out, std::uint16_t(e.name.size()));
+            put16(out, 0);
+            out.append(e.name.data(), int(e.name.size()));
+            out.append(packed);
+
+            put32(central, 0x02014b50);
+            put16(central, 20);
+            put16(central, 20);
+            put16(central, 0);
+            put16(central, method);
+            put16(central, 0);
+            put16(central, 0x21);
+            put32(central, crc);
+            put32(central, std::uint32_t(packed.size()));
+            put32(central, size);
+            put16(central, std::uint16_t(e.name.size()));
+            put16(central, 0);
+            put16(central, 0);
+            put16(central, 0);
+            put16(central, 0);
+            put32(central, 0);
+            put32(central, offset);
+            central.append(e.name.data(), int(e.name.size()));
+        }
+        const std::uint32_t centralOffset = std::uint32_t(out.size());
+        out.append(central);
+        put32(out, 0x06054b50);
+        put16(out, 0);
+        put16(out, 0);
+        put16(out, std::uint16_t(m_entries.size()));
+        put16(out, std::uint16_t(m_entries.size()));
+        put32(out, std::uint32_t(central.size()));
+        put32(out, centralOffset);
+        put16(out, 0);
+        return out;
+    }
+
+private:
+    static void put16(QByteArray& out, std::uint16_t v)
+    {
+        out.append(char(v & 0xff));
+        out.append(char(v >> 8));
+    }
+    static void put32(QByteArray& out, std::uint32_t v)
+    {
+        put16(out, std::uint16_t(v & 0xffff));
+        put16(out, std::uint16_t(v >> 16));
+    }
+    static QByteArray rawDeflate(const QByteArray& data)
+    {
+        z_stream z{};
+        deflateInit2(&z, Z_BEST_SPEED, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+        QByteArray out(int(deflateBound(&z, uLong(data.size()))), '\0');
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+        z.avail_in = uInt(data.size());
+        z.next_out = reinterpret_cast<Bytef*>(out.data());
+        z.avail_out = uInt(out.size());
+        deflate(&z, Z_FINISH);
+        out.resize(int(z.total_out));
+        deflateEnd(&z);
+        return out;
+    }
+
+    std::vector<Entry> m_entries;
+};
+
+} // namespace testzip

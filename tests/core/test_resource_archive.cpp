@@ -1,0 +1,150 @@
+// ZIP archives from hostile sources: names, sizes, CRCs and truncation. Nothing may crash,
+// allocate without bound or hand out bytes that were not in the archive.
+#include "MOXQResourceManager.h"
+#include "MOXResourceIO.h"
+#include "ResourceTestUtil.h"
+#include "TestSupport.h"
+#include "ZipBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sys/stat.h>
+
+using namespace MOXQtLib;
+
+namespace {
+
+std::map<std::string, QByteArray> unpack(const QByteArray& archive, bool* opened = nullptr)
+{
+    std::vector<ZipEntry> entries;
+    const bool ok = readZipArchive(archive, entries);
+    if (opened) *opened = ok;
+    std::map<std::string, QByteArray> out;
+    for (ZipEntry& e : entries)
+        out[e.name] = e.data;
+    return out;
+}
+
+} // namespace
+
+TEST(ResourceArchive, HostileNamesStayHarmlessTableKeys)
+{
+    const std::string longName(5000, 'n');
+    const std::string withNul("nul\0name.txt", 12);
+    testzip::ZipBuilder zip;
+    zip.add("style.json", restest::styleDocument("hostileNames", "FF000001"));
+    zip.add("../../escape.txt", "up");
+    zip.add("/etc/absolute.txt", "abs");
+    zip.add("Dir\\Sub\\Back.TXT", "back");
+    zip.add("././dot.txt", "dot");
+    zip.add(longName, "long");
+    zip.add(withNul, "nul");
+    const QByteArray archive = zip.build();
+
+    bool opened = false;
+    const auto entries = unpack(archive, &opened);
+    ASSERT_TRUE(opened);
+    // Names are taken with their stored length, embedded NUL and all.
+    EXPECT_EQ(entries.at(withNul), QByteArray("nul"));
+    EXPECT_EQ(entries.at(longName), QByteArray("long"));
+
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(
+        MOXQResourceManager::getInstance()->loadSkinFile(archive.constData(), archive.size()));
+    const char* data = nullptr;
+    unsigned size = 0;
+    ResSourceType source = ResSourceTheme;
+    auto get = [&](const QString& name) {
+        return MOXQResourceManager::getInstance()->getResource(name, data, size, source)
+                   ? QByteArray(data, int(size))
+                   : QByteArray();
+    };
+    EXPECT_EQ(get("../../escape.txt"), QByteArray("up"));
+    EXPECT_EQ(get("/etc/absolute.txt"), QByteArray("abs"));
+    EXPECT_EQ(get("dir/sub/back.txt"), QByteArray("back"));
+    EXPECT_EQ(get("DOT.txt"), QByteArray("dot"));
+    EXPECT_EQ(source, ResSourceSkin);
+    // Nothing is extracted anywhere.
+    EXPECT_FALSE(QFile::exists(cwd + "/../../escape.txt"));
+    EXPECT_FALSE(QFile::exists("/etc/absolute.txt"));
+    EXPECT_EQ(QDir::currentPath(), cwd);
+}
+
+TEST(ResourceArchive, OversizedBadAndLyingEntriesAreSkipped)
+{
+    testzip::ZipBuilder zip;
+    zip.add("keep-first.txt", "first");
+    // A zip bomb: 65 MiB of zeros packs into a few kilobytes.
+    zip.add("bomb.bin", QByteArray(int(kMaxResourceFileSize) + 1024 * 1024, '\0'), true);
+    // Claims 3 GiB: refused before anything is allocated.
+    zip.add("claims-huge.bin", "tiny").claimedSize = 3ll * 1024 * 1024 * 1024;
+    // Claims more bytes than it holds.
+    zip.add("claims-more.txt", "short").claimedSize = 50;
+    // Claims fewer bytes than it holds: the CRC of the part read does not match.
+    zip.add("claims-less.txt", "longer text").claimedSize = 3;
+    zip.add("bad-crc.txt", "payload").claimedCrc = 0x12345678;
+    zip.add("bad-crc-packed.txt", QByteArray(400, 'x'), true).claimedCrc = 1;
+    zip.add("empty.txt", QByteArray());
+    zip.add("folder/", QByteArray());
+    zip.add("keep-last.txt", QByteArray(3000, 'z'), true);
+
+    bool opened = false;
+    const auto entries = unpack(zip.build(), &opened);
+    ASSERT_TRUE(opened);
+    std::set<std::string> names;
+    for (const auto& e : entries)
+        names.insert(e.first);
+    EXPECT_EQ(names, (std::set<std::string>{"keep-first.txt", "keep-last.txt"}));
+    EXPECT_EQ(entries.at("keep-last.txt"), QByteArray(3000, 'z'));
+}
+
+TEST(ResourceArchive, TruncatedAndCorruptedArchivesNeverYieldForeignBytes)
+{
+    testzip::ZipBuilder zip;
+    const QByteArray a("alpha alpha alpha"), b(300, 'b'), c("{\"style\": []}");
+    zip.add("a.txt", a);
+    zip.add("b.bin", b, true);
+    zip.add("style.json", c);
+    const QByteArray archive = zip.build();
+    const std::set<QByteArray> originals{a, b, c};
+
+    bool opened = false;
+    EXPECT_EQ(unpack(archive, &opened).size(), 3u);
+    EXPECT_TRUE(opened);
+    for (int cut = 0; cut < archive.size(); ++cut) {
+        for (const auto& e : unpack(archive.left(cut)))
+            EXPECT_TRUE(originals.count(e.second)) << "cut at " << cut << ": " << e.first;
+    }
+    for (int at = 0; at < archive.size(); ++at) {
+        QByteArray flipped = archive;
+        flipped[at] = char(flipped[at] ^ 0x5a);
+        for (const auto& e : unpack(flipped))
+            EXPECT_TRUE(originals.count(e.second)) << "flip at " << at << ": " << e.first;
+    }
+    EXPECT_TRUE(unpack(QByteArray()).empty());
+    EXPECT_FALSE(readZipArchive(nullptr, 10, *std::make_unique<std::vector<ZipEntry>>()));
+}
+
+TEST(ResourceArchive, RegularFilesOnlyAndBounded)
+{
+    const QString dir = testsupport::tempDir(QStringLiteral("regular"));
+    restest::writeFile(dir + "/small.txt", "12345");
+    QByteArray out("previous");
+    EXPECT_FALSE(readRegularFile(dir + "/small.txt", 4, out));
+    EXPECT_EQ(out, QByteArray("previous"));
+    EXPECT_TRUE(readRegularFile(dir + "/small.txt", 5, out));
+    EXPECT_EQ(out, QByteArray("12345"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + "/fifo").constData(), 0600), 0);
+    EXPECT_FALSE(readRegularFile(dir + "/fifo", 100, out));
+    EXPECT_FALSE(readRegularFile(dir, 100, out));
+    EXPECT_FALSE(readRegularFile("/dev/zero", 100, out));
+    EXPECT_FALSE(readRegularFile(dir + "/missing", 100, out));
+    std::vector<ZipEntry> entries;
+    EXPECT_FALSE(readZipArchiveFile(dir + "/fifo", entries));
+
+    EXPECT_EQ(normalizeResourceName(QStringLiteral("./.\\Images\\Logo.PNG")), "images/logo.png");
+    EXPECT_EQ(normalizeResourceName(QStringLiteral(".x/../Y")), ".x/../y");
+    EXPECT_EQ(normalizeResourceName(QStringLiteral("././A/B.png")), "a/b.png");
+    EXPECT_EQ(normalizeResourceName(QStringLiteral("Ä.PNG")), "Ä.png");
+}
