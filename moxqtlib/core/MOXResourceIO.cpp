@@ -160,7 +160,8 @@ bool readCurrentEntry(unzFile zip, std::uint64_t size, QByteArray& out)
 
 } // namespace
 
-bool readZipArchive(const char* data, std::int64_t size, std::vector<ZipEntry>& entries)
+bool readZipArchive(const char* data, std::int64_t size, std::vector<ZipEntry>& entries,
+                    const ZipLimits& limits)
 {
     entries.clear();
     if (!data || size <= 0) return false;
@@ -182,15 +183,16 @@ bool readZipArchive(const char* data, std::int64_t size, std::vector<ZipEntry>& 
     std::int64_t total = 0;
     std::vector<char> name(65536);
     int count = 0;
-    for (int rc = unzGoToFirstFile(zip); rc == UNZ_OK && count < kMaxArchiveEntries;
+    for (int rc = unzGoToFirstFile(zip); rc == UNZ_OK && count < limits.entries;
          rc = unzGoToNextFile(zip), ++count) {
         unz_file_info64 info;
         if (unzGetCurrentFileInfo64(zip, &info, name.data(), uLong(name.size()), nullptr, 0,
                                     nullptr, 0) != UNZ_OK)
             break;
         if (info.uncompressed_size == 0) continue;
-        if (info.uncompressed_size > std::uint64_t(kMaxResourceFileSize)) continue;
-        if (total + std::int64_t(info.uncompressed_size) > kMaxResourceTotalSize) break;
+        if (info.uncompressed_size > std::uint64_t(std::max<std::int64_t>(limits.entrySize, 0)))
+            continue;
+        if (total + std::int64_t(info.uncompressed_size) > limits.totalSize) break;
         ZipEntry entry;
         entry.name.assign(name.data(), std::min<std::size_t>(info.size_filename, name.size()));
         if (!readCurrentEntry(zip, info.uncompressed_size, entry.data)) continue;

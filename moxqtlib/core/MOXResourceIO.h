@@ -39,10 +39,20 @@ struct ZipEntry
     QByteArray data;
 };
 
+// The bounds one archive is read within.
+struct ZipLimits
+{
+    std::int64_t entrySize = kMaxResourceFileSize;
+    std::int64_t totalSize = kMaxResourceTotalSize;
+    int entries = kMaxArchiveEntries;
+};
+
 // Unpacks every entry of a ZIP archive held in memory. False when the archive does not open.
 // Empty entries and entries over the size limits, whose unpacking fails or whose CRC does not
-// match are skipped; reading stops at the first error of the archive's directory.
-bool readZipArchive(const char* data, std::int64_t size, std::vector<ZipEntry>& entries);
+// match are skipped; reading stops at the first error of the archive's directory and at the
+// first entry that would take the archive past its total size.
+bool readZipArchive(const char* data, std::int64_t size, std::vector<ZipEntry>& entries,
+                    const ZipLimits& limits = ZipLimits());
 bool readZipArchive(const QByteArray& archive, std::vector<ZipEntry>& entries);
 // The same for an archive file (a regular file of at most kMaxArchiveFileSize bytes).
 bool readZipArchiveFile(const QString& path, std::vector<ZipEntry>& entries);

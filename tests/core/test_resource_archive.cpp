@@ -99,6 +99,36 @@ TEST(ResourceArchive, OversizedBadAndLyingEntriesAreSkipped)
     EXPECT_EQ(entries.at("keep-last.txt"), QByteArray(3000, 'z'));
 }
 
+TEST(ResourceArchive, TotalSizeAndEntryCountBoundTheWholeArchive)
+{
+    testzip::ZipBuilder zip;
+    for (int i = 0; i < 6; ++i)
+        zip.add("part" + std::to_string(i) + ".bin", QByteArray(1000, char('a' + i)), i % 2);
+    const QByteArray archive = zip.build();
+
+    // Small limits stand for the real ones, which would take hundreds of megabytes to reach.
+    std::vector<ZipEntry> entries;
+    ZipLimits limits;
+    limits.totalSize = 3500;
+    ASSERT_TRUE(readZipArchive(archive.constData(), archive.size(), entries, limits));
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2].data, QByteArray(1000, 'c'));
+
+    // Entries that are skipped for their own size do not count towards the total.
+    limits.totalSize = 2000;
+    limits.entrySize = 999;
+    ASSERT_TRUE(readZipArchive(archive.constData(), archive.size(), entries, limits));
+    EXPECT_TRUE(entries.empty());
+
+    limits = ZipLimits();
+    limits.entries = 4;
+    ASSERT_TRUE(readZipArchive(archive.constData(), archive.size(), entries, limits));
+    EXPECT_EQ(entries.size(), 4u);
+    limits.entries = 0;
+    ASSERT_TRUE(readZipArchive(archive.constData(), archive.size(), entries, limits));
+    EXPECT_TRUE(entries.empty());
+}
+
 TEST(ResourceArchive, TruncatedAndCorruptedArchivesNeverYieldForeignBytes)
 {
     testzip::ZipBuilder zip;
