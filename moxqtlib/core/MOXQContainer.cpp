@@ -211,22 +211,10 @@ void MOXQContainerImpl::layoutPass()
     m_layingOut = true;
     // Docked children follow the container under every layout, No Use included.
     dockChildren();
-    switch (childLayout) {
-    case LayoutHorizontal:
-        runLinear(Qt::Horizontal);
-        break;
-    case LayoutVertical:
-        runLinear(Qt::Vertical);
-        break;
-    case LayoutHorFloat:
-        runFloat(Qt::Horizontal);
-        break;
-    case LayoutVerFloat:
-        runFloat(Qt::Vertical);
-        break;
-    case LayoutNoUse:
-        break;
-    }
+    if (childLayout == LayoutHorizontal || childLayout == LayoutVertical)
+        runLinear(childLayout == LayoutHorizontal ? Qt::Horizontal : Qt::Vertical);
+    else if (childLayout == LayoutHorFloat || childLayout == LayoutVerFloat)
+        runFloat(childLayout == LayoutHorFloat ? Qt::Horizontal : Qt::Vertical);
     dockChildren();
     m_layingOut = false;
 }

@@ -321,22 +321,26 @@ ScrollResult layoutScrollState(const ScrollInput& in)
         needV = v;
     }
 
+    // A needed bar: range from the content's far edge, page step the visible length.
+    auto needed = [](qint64 visible, qint64 extent, int value, const QRect& geometry) {
+        ScrollBarState s;
+        s.visible = true;
+        s.maximum = toInt(std::max<qint64>(extent - visible, 0));
+        s.pageStep = toInt(visible);
+        s.value = std::clamp(value, 0, s.maximum);
+        s.geometry = geometry;
+        return s;
+    };
     ScrollResult r;
     if (needH) {
         const qint64 visible = std::max<qint64>(W - (needV ? vw : 0), 0);
-        r.horizontal.visible = true;
-        r.horizontal.maximum = toInt(std::max<qint64>(right - visible, 0));
-        r.horizontal.pageStep = toInt(visible);
-        r.horizontal.value = std::clamp(in.horizontalValue, 0, r.horizontal.maximum);
-        r.horizontal.geometry = QRect(0, toInt(H - hh), toInt(visible), toInt(hh));
+        r.horizontal = needed(visible, right, in.horizontalValue,
+                              QRect(0, toInt(H - hh), toInt(visible), toInt(hh)));
     }
     if (needV) {
         const qint64 visible = std::max<qint64>(H - (needH ? hh : 0), 0);
-        r.vertical.visible = true;
-        r.vertical.maximum = toInt(std::max<qint64>(bottom - visible, 0));
-        r.vertical.pageStep = toInt(visible);
-        r.vertical.value = std::clamp(in.verticalValue, 0, r.vertical.maximum);
-        r.vertical.geometry = QRect(toInt(W - vw), 0, toInt(vw), toInt(visible));
+        r.vertical = needed(visible, bottom, in.verticalValue,
+                            QRect(toInt(W - vw), 0, toInt(vw), toInt(visible)));
     }
     return r;
 }

@@ -1,4 +1,5 @@
 #include "MOXJson.h"
+#include "MOXNativeWindow.h"
 #include "MOXQContainer.h"
 #include "MOXQtLib.h"
 #include "MOXThemeResScope.h"
@@ -222,6 +223,12 @@ TEST(Container, ResizeAnimationReachesItsTarget)
     EXPECT_FALSE(box.isResizeAnimationRunning());
     EXPECT_EQ(box.size(), QSize(120, 80));
     EXPECT_EQ(child->width(), 120);
+
+    // A window handle the platform cannot move (no foreign windows here) is kept harmlessly.
+    box.bindWindowHandle(reinterpret_cast<void*>(quintptr(0x4321)));
+    box.QWidget::resize(90, 90);
+    EXPECT_EQ(box.getWindowHandle(), reinterpret_cast<void*>(quintptr(0x4321)));
+    EXPECT_FALSE(moxMoveNativeWindow(nullptr, QRect(0, 0, 10, 10)));
 
     // Hostile sizes do not leave a half-running animation.
     EXPECT_TRUE(box.startResizeAnimation(QSize(10, 10), QSize(-5, -5), 0));
