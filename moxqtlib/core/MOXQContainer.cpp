@@ -35,31 +35,10 @@ QRect baseGeometry(const QWidget* w, int scrollX, int scrollY)
     return w->geometry().translated(scrollX, scrollY);
 }
 
-const char* const kRequestSize = "_mox_container_request_size";
-const char* const kLaidOutSize = "_mox_container_laid_out_size";
-
 // Visibility as the widget was told, independent of whether its window is on screen yet.
 bool shown(const QWidget* w)
 {
     return !w->isHidden();
-}
-
-// The size a child asked for: its own size, unless that is only what an earlier pass of this
-// container made of it. A child squeezed by a small container gets its size back when the
-// container grows, instead of keeping the squeezed size for good.
-QSize requestedSize(QWidget* w)
-{
-    const QVariant laidOut = w->property(kLaidOutSize);
-    const QVariant request = w->property(kRequestSize);
-    if (request.isValid() && laidOut.isValid() && laidOut.toSize() == w->size())
-        return request.toSize();
-    w->setProperty(kRequestSize, w->size());
-    return w->size();
-}
-
-void rememberLaidOut(QWidget* w)
-{
-    w->setProperty(kLaidOutSize, w->size());
 }
 
 } // namespace
@@ -118,6 +97,21 @@ LayoutFrame MOXQContainerImpl::frame(Qt::Orientation orientation) const
     return f;
 }
 
+// The size a child asked for: its own size, unless that is only what an earlier pass of this
+// container made of it. A child squeezed by a small container gets its size back when the
+// container grows, instead of keeping the squeezed size for good.
+QSize MOXQContainerImpl::requestedSize(QWidget* child)
+{
+    ChildSizes& sizes = m_sizes[child];
+    if (sizes.laidOut != child->size() || !sizes.request.isValid()) sizes.request = child->size();
+    return sizes.request;
+}
+
+void MOXQContainerImpl::rememberLaidOut(QWidget* child)
+{
+    m_sizes[child].laidOut = child->size();
+}
+
 // Qt holds resize events back from widgets that are not shown; a page that is built, measured
 // or saved before it is shown still needs its nested containers laid out.
 static void cascadeWhileHidden(QWidget* child, const QSize& before)
@@ -136,11 +130,11 @@ void MOXQContainerImpl::placeChild(QWidget* child, const QRect& rect)
     cascadeWhileHidden(child, before);
 }
 
-void MOXQContainerImpl::runLinear(Qt::Orientation orientation)
+void MOXQContainerImpl::runLinear(const QVector<QWidget*>& children, Qt::Orientation orientation)
 {
     QVector<QWidget*> widgets;
     QVector<LayoutChild> items;
-    for (QWidget* w : directChildren()) {
+    for (QWidget* w : children) {
         IMOXQWidgetBase* control = moxControlOf(w);
         if (control && control->getAbsoluteLayout()) continue;
         LayoutChild c;
@@ -162,9 +156,8 @@ void MOXQContainerImpl::runLinear(Qt::Orientation orientation)
         placeChild(widgets[i], rects[i]);
 }
 
-void MOXQContainerImpl::runFloat(Qt::Orientation orientation)
+void MOXQContainerImpl::runFloat(const QVector<QWidget*>& widgets, Qt::Orientation orientation)
 {
-    const QVector<QWidget*> widgets = directChildren();
     QVector<QSize> sizes;
     sizes.reserve(widgets.size());
     for (QWidget* w : widgets)
@@ -174,10 +167,10 @@ void MOXQContainerImpl::runFloat(Qt::Orientation orientation)
         placeChild(widgets[i], rects[i]);
 }
 
-void MOXQContainerImpl::dockChildren()
+void MOXQContainerImpl::dockChildren(const QVector<QWidget*>& children)
 {
     const LayoutFrame f = frame(Qt::Horizontal);
-    for (QWidget* w : directChildren()) {
+    for (QWidget* w : children) {
         IMOXQWidgetBase* control = moxControlOf(w);
         if (!control || !control->getAbsoluteLayout()) continue;
         DockRequest d;
@@ -210,12 +203,13 @@ void MOXQContainerImpl::layoutPass()
     if (m_layingOut) return;
     m_layingOut = true;
     // Docked children follow the container under every layout, No Use included.
-    dockChildren();
+    const QVector<QWidget*> children = directChildren();
+    dockChildren(children);
     if (childLayout == LayoutHorizontal || childLayout == LayoutVertical)
-        runLinear(childLayout == LayoutHorizontal ? Qt::Horizontal : Qt::Vertical);
+        runLinear(children, childLayout == LayoutHorizontal ? Qt::Horizontal : Qt::Vertical);
     else if (childLayout == LayoutHorFloat || childLayout == LayoutVerFloat)
-        runFloat(childLayout == LayoutHorFloat ? Qt::Horizontal : Qt::Vertical);
-    dockChildren();
+        runFloat(children, childLayout == LayoutHorFloat ? Qt::Horizontal : Qt::Vertical);
+    dockChildren(children);
     m_layingOut = false;
 }
 
@@ -424,6 +418,7 @@ void MOXQContainerImpl::childAdded(QWidget* child)
 void MOXQContainerImpl::childRemoved(QObject* child)
 {
     child->removeEventFilter(owner());
+    m_sizes.remove(child);
     if (child == m_hBar.data()) m_hBar = nullptr;
     if (child == m_vBar.data()) m_vBar = nullptr;
     updateScrollState();

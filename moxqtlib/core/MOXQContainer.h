@@ -9,6 +9,7 @@
 #include "MOXQControl.h"
 #include "MOXQWidgetBaseImpl.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QPointer>
 #include <QScrollBar>
@@ -73,10 +74,12 @@ private:
     QWidget* owner() const { return getOwner(); }
     QVector<QWidget*> directChildren() const;
     LayoutFrame frame(Qt::Orientation orientation) const;
-    void runLinear(Qt::Orientation orientation);
-    void runFloat(Qt::Orientation orientation);
-    void dockChildren();
+    void runLinear(const QVector<QWidget*>& children, Qt::Orientation orientation);
+    void runFloat(const QVector<QWidget*>& children, Qt::Orientation orientation);
+    void dockChildren(const QVector<QWidget*>& children);
     void placeChild(QWidget* child, const QRect& rect);
+    QSize requestedSize(QWidget* child);
+    void rememberLaidOut(QWidget* child);
     void readLayoutAttrs(const Json::Value& value, bool keepAbsent);
     void scheduleLayout();
 
@@ -90,6 +93,13 @@ private:
     bool m_layoutScheduled = false;
     QVariantAnimation* m_animation = nullptr;
     void* m_windowHandle = nullptr;
+    // What each child asked for and what the last pass made of it.
+    struct ChildSizes
+    {
+        QSize request;
+        QSize laidOut;
+    };
+    QHash<const QObject*, ChildSizes> m_sizes;
 };
 
 class MOXQContainer : public MOXQControl<QWidget, MOXQContainerImpl>
