@@ -1,8 +1,12 @@
 #include "MOXQMenu.h"
 
 #include "MOXJson.h"
+#include "MOXQStylePainter.h"
+#include "MOXResourceFunctions.h"
 
 #include <QAction>
+#include <QPainter>
+#include <QPainterPath>
 
 namespace MOXQtLib {
 
@@ -130,6 +134,56 @@ void MOXQMenu::propagateStyles()
             sub->copyStylesFrom(*this);
             sub->propagateStyles();
         }
+}
+
+void MOXQMenu::paintEvent(QPaintEvent* event)
+{
+    const MOXQMenuImpl* d = impl();
+    const bool styled = !d->background.isEmpty() || !d->itemStyles[0].isEmpty() ||
+                        !d->itemStyles[1].isEmpty() || !d->textStyles[0].isEmpty();
+    if (!styled) {
+        QMenu::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    FillStyle fill;
+    if (moxGetFillStyle(d->background, fill))
+        drawFillStyle(&painter, fill, rect().adjusted(0, 0, -1, -1));
+    for (QAction* action : actions()) {
+        const QRect r = actionGeometry(action);
+        if (r.isEmpty() || !event->rect().intersects(r)) continue;
+        const int state = (action == activeAction() && !action->isSeparator()) ? 1 : 0;
+        FillStyle item;
+        if (moxGetFillStyle(d->itemStyles[state], item)) drawFillStyle(&painter, item, r);
+        QRect textRect = r;
+        if (m_iconOffset > 0) {
+            const QRect column(r.left() + 4, r.top(), m_iconOffset, r.height());
+            const QString path = action->property(kIconPath).toString();
+            IconStyleDesc place;
+            place.horAlign = place.verAlign = 1;
+            if (!path.isEmpty())
+                drawImage(&painter, path, place, column);
+            else if (!action->icon().isNull())
+                drawIcon(&painter, action->icon(), QSize(16, 16), place, column);
+            textRect.setLeft(column.right() + 1);
+        }
+        TextStyleDesc text;
+        if (moxGetTextStyle(d->textStyles[state], text))
+            drawText(&painter, action->text(), text, textRect);
+        else
+            painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, action->text());
+        if (action->menu()) {
+            // A small arrow 2 pixels inside the right edge.
+            const int cy = r.center().y();
+            const int right = r.right() - 2;
+            QPainterPath arrow;
+            arrow.moveTo(right, cy);
+            arrow.lineTo(right - 4, cy - 4);
+            arrow.lineTo(right - 4, cy + 4);
+            arrow.closeSubpath();
+            painter.fillPath(arrow, QColor(0xCC, 0xCC, 0xCC));
+        }
+    }
 }
 
 QSize MOXQMenu::sizeHint() const

@@ -53,6 +53,10 @@ public:
 
     QSize sizeHint() const override;
 
+protected:
+    // Drawn from the styles when the menu has any; Qt's own look otherwise.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void addItems(const Json::Value& items, int depth);
 

@@ -3,7 +3,9 @@
 #include "MOXJson.h"
 #include "MOXNativeWindow.h"
 #include "MOXQResourceManager.h"
+#include "MOXQStylePainter.h"
 #include "MOXQWidgetBase.h"
+#include "MOXResourceFunctions.h"
 
 #include <QChildEvent>
 #include <QMouseEvent>
@@ -49,6 +51,8 @@ bool shown(const QWidget* w)
 MOXQContainerImpl::MOXQContainerImpl(QWidget* owner, const QString& name)
     : MOXQWidgetBaseImpl(owner, name)
 {
+    background.fillRes.color = QColor(0x80, 0x80, 0x80);
+    disableBackground = background;
 }
 
 MOXQContainerImpl::~MOXQContainerImpl()
@@ -58,8 +62,8 @@ MOXQContainerImpl::~MOXQContainerImpl()
 
 void MOXQContainerImpl::drawControl(QPainter* painter, const QRect& rect)
 {
-    Q_UNUSED(painter);
-    Q_UNUSED(rect);
+    if (drawBackground)
+        drawFillStyle(painter, owner()->isEnabled() ? background : disableBackground, rect);
 }
 
 void MOXQContainerImpl::resizeControl()
@@ -476,6 +480,35 @@ bool MOXQContainerImpl::serializeContent(Json::Value* value, bool read)
 bool MOXQContainerImpl::serializeLook(Json::Value* value, bool read)
 {
     if (!MOXQWidgetBaseImpl::serializeLook(value, read) || !value) return value != nullptr;
+    if (!read) {
+        Json::Value styles(Json::arrayValue);
+        auto add = [&styles](const FillStyle& style, int slot) {
+            Json::Value entry(Json::arrayValue);
+            entry.append(style.name.toStdString());
+            entry.append(style.flag ? 2 : 1);
+            entry.append(slot);
+            styles.append(entry);
+        };
+        if (!background.name.isEmpty()) add(background, 0);
+        if (!disableBackground.name.isEmpty() && disableBackground.name != background.name)
+            add(disableBackground, 1);
+        if (!styles.empty()) (*value)["style"] = styles;
+        return true;
+    }
+    if (const Json::Value* styles = jsonArray(*value, "style")) {
+        for (Json::ArrayIndex i = 0; i < styles->size(); ++i) {
+            const Json::Value& entry = (*styles)[i];
+            QString name;
+            int slot = -1;
+            if (!jsonToString(jsonAt(entry, 0), name) || !jsonToInt(jsonAt(entry, 2), slot))
+                continue;
+            FillStyle style;
+            if ((slot != 0 && slot != 1) || !moxGetFillStyle(name, style)) continue;
+            if (slot == 0) background = style;
+            disableBackground = style;
+        }
+        owner()->update();
+    }
     // A theme entry may carry layout attributes too; what it leaves out stays as it was.
     if (read && MOXQResourceManager::getInstance()->isLoadFromThemeRes())
         readLayoutAttrs(*value, true);
@@ -619,6 +652,34 @@ void MOXQContainer::setDrawBackground(bool draw)
 bool MOXQContainer::getDrawBackground() const
 {
     return impl()->drawBackground;
+}
+
+void MOXQContainer::setBackground(const FillStyle& style)
+{
+    impl()->background = style;
+    update();
+}
+
+void MOXQContainer::setBackgroundState(CtrlState state, const FillStyle& style)
+{
+    if (state == CtrlStateDisable || state == CtrlStateAll) impl()->disableBackground = style;
+    if (state != CtrlStateDisable) impl()->background = style;
+    update();
+}
+
+const FillStyle& MOXQContainer::getBackground() const
+{
+    return impl()->background;
+}
+
+const FillStyle& MOXQContainer::getBackgroundState(CtrlState state) const
+{
+    return state == CtrlStateDisable ? impl()->disableBackground : impl()->background;
+}
+
+const FillStyle& MOXQContainer::getDisableBackground() const
+{
+    return impl()->disableBackground;
 }
 
 void MOXQContainer::addChildWidget(QWidget* widget, int ratio)

@@ -4,6 +4,7 @@
 // or a wrapping column (or leaves them alone), docks children that ask for it at a side or the
 // centre, can be scrolled by two bound scroll bars and paints a background per state.
 
+#include "FillStyle.h"
 #include "MOXControlInfo.h"
 #include "MOXQContainerLayout.h"
 #include "MOXQControl.h"
@@ -32,6 +33,8 @@ public:
     void drawControl(QPainter* painter, const QRect& rect) override;
     void resizeControl() override;
 
+    FillStyle background;
+    FillStyle disableBackground;
     AutoChildLayout childLayout = LayoutNoUse;
     int childSpace = 0;
     QMargins padding;
@@ -125,6 +128,13 @@ public:
     bool getAbsoluteDockAutoSize() const;
     void setDrawBackground(bool draw);
     bool getDrawBackground() const;
+    // Normal and Disable backgrounds; setBackground sets the Normal one.
+    void setBackground(const FillStyle& style);
+    // Disable sets the Disable background, CtrlStateAll both, any other state the Normal one.
+    void setBackgroundState(CtrlState state, const FillStyle& style);
+    const FillStyle& getBackground() const;
+    const FillStyle& getBackgroundState(CtrlState state) const;
+    const FillStyle& getDisableBackground() const;
 
     // Reparents `widget` into the container, gives a control the ratio and lays out.
     void addChildWidget(QWidget* widget, int ratio = 1);

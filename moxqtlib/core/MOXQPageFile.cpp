@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include <climits>
+
 namespace MOXQtLib {
 
 namespace {
@@ -22,14 +24,18 @@ constexpr int kMaxElementDepth = 64;
 // The loaded resource layers, project first. False when none holds the name.
 bool readFromResources(const QString& name, QByteArray& text)
 {
-    Q_UNUSED(name);
-    Q_UNUSED(text);
-    return false;
+    const char* data = nullptr;
+    unsigned size = 0;
+    ResSourceType source;
+    if (!MOXQResourceManager::getInstance()->getResource(name, data, size, source) || !data)
+        return false;
+    text = QByteArray(data, int(std::min<unsigned>(size, INT_MAX)));
+    return true;
 }
 
 QString skinDirectory()
 {
-    return {};
+    return MOXQResourceManager::getInstance()->getSkinDirPath();
 }
 
 QByteArray readDiskFile(const QString& path)
@@ -118,7 +124,9 @@ bool moxReadPageFile(QString fileName, QByteArray& text)
     QString key = fileName.toLower();
     key.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (readFromResources(key, text) && !text.isEmpty()) return true;
-    const QString skin = skinDirectory();
+    QString skin = skinDirectory();
+    if (!skin.isEmpty() && !skin.endsWith(QLatin1Char('/')) && !skin.endsWith(QLatin1Char('\\')))
+        skin += QLatin1Char('/');
     if (!skin.isEmpty() && QFileInfo(skin + fileName).isFile())
         text = readDiskFile(skin + fileName);
     else

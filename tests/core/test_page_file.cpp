@@ -2,6 +2,7 @@
 #include "MOXQContainer.h"
 #include "MOXQMenu.h"
 #include "MOXQPageFile.h"
+#include "MOXQResourceManager.h"
 #include "MOXQtLib.h"
 #include "TestSupport.h"
 
@@ -229,6 +230,64 @@ TEST_F(PageFile, MenusWithSubmenusIconsAndStyles)
         EXPECT_FALSE(moxCreateMenuByFileName(&owner, write("badmenu.json", bad))) << bad;
     }
     EXPECT_EQ(owner.findChildren<MOXQMenu*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+TEST_F(PageFile, LooksUpProjectSkinAndThemeLayersBeforeDisk)
+{
+    auto page = [](const char* name) {
+        return QByteArray(R"({"elements": [{"type": "qtcontainer", "name": ")") + name + "\"}]}";
+    };
+    auto layer = [&](const QString& sub, const char* name) {
+        QDir().mkpath(dir + "/" + sub);
+        write(sub + "/style.json", R"({"style": []})");
+        write(sub + "/Shared.json", page(name)); // stored lower case, looked up lower case
+        return dir + "/" + sub;
+    };
+    MOXQResourceManager* rm = MOXQResourceManager::getInstance();
+    ASSERT_TRUE(moxLoadThemeDir(layer("theme", "fromTheme").toLocal8Bit().constData()));
+    ASSERT_TRUE(moxSetProjectFilePath(layer("project", "fromProject")));
+    QDir().mkpath(dir + "/skin");
+    write("skin/style.json", R"({"style": []})");
+    ASSERT_TRUE(moxSetSkinFilePath(dir + "/skin", 1.0f));
+    write("skin/shared.json", page("fromSkinDir")); // on disk only, after the skin was read
+    write("shared.json", page("fromDisk"));
+
+    QWidget host;
+    auto nameOf = [&](const QString& file) {
+        MOXQContainer* c = moxCreatePageByFileName(&host, file);
+        return c ? c->objectName() : QString();
+    };
+    EXPECT_EQ(nameOf("SHARED"), "fromProject");
+    rm->releaseProjectRes();
+    EXPECT_EQ(nameOf("shared.json"), "fromTheme");
+    rm->releaseThemeRes();
+    EXPECT_EQ(nameOf("shared"), "fromSkinDir");
+    EXPECT_EQ(nameOf(dir + "/shared"), "fromDisk");
+}
+
+TEST_F(PageFile, BackgroundsComeFromNamedStyles)
+{
+    FillStyle teal;
+    teal.fillRes.color = QColor(0, 128, 128);
+    moxSetFillStyle("pageTeal", teal);
+    FillStyle grey;
+    grey.fillRes.color = QColor(60, 60, 60);
+    moxSetFillStyle("pageGrey", grey);
+    const QString path = write("styled.json", R"({"elements": [{"type": "qtcontainer", "w": 40,
+        "h": 30, "style": [["pageTeal", 1, 0], ["pageGrey", 1, 1], ["noSuchStyle", 1, 0], 5, []]}]})");
+    QWidget host;
+    host.resize(40, 30);
+    MOXQContainer* page = moxCreatePageByFileName(&host, path);
+    ASSERT_TRUE(page);
+    EXPECT_GT(testsupport::colorShare(page->grab().toImage(), QColor(0, 128, 128)), 0.95);
+    page->setEnabled(false);
+    EXPECT_GT(testsupport::colorShare(page->grab().toImage(), QColor(60, 60, 60)), 0.95);
+
+    Json::Value out(Json::objectValue);
+    page->serializeJsonValue(&out, false);
+    EXPECT_EQ(jsonWrite(out["style"]), R"([["pageTeal",1,0],["pageGrey",1,1]])");
+    page->setDrawBackground(false);
+    EXPECT_LT(testsupport::colorShare(page->grab().toImage(), QColor(60, 60, 60)), 0.05);
 }
 
 #include "test_page_file.moc"
