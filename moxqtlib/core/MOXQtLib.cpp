@@ -4,6 +4,7 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXPlatform.h"
+#include "MOXQContainer.h"
 #include "MOXThemeResScope.h"
 
 #include <QApplication>
@@ -74,6 +75,10 @@ void moxInitQtControl()
     // "qtspinbox" (function only), "qtlcdnumber", "qtsplitter" (function only), "qtswitch",
     // "qtscrollview", "qtscrollbar", "qttext", "qtlabelex" (function only), "qtpicture",
     // "qtproperty", "qtribbonbar"; then the aliases.
+    moxRegisterQtControl("qtcontainer", &createMOXQContainer, MOXQContainer::getProps());
+
+    // Aliases: "canvas", "scrollbar", "container", "scrollview", ...
+    moxRegisterDefaultControl("container", &createMOXQContainer);
 
     registry().emulatorHost = moxIsEmulatorHostPath(moxExecutablePath());
 }

@@ -1,0 +1,155 @@
+// graphdeck-preview: opens a page file in a window, as a UI designer's preview does, or renders
+// it to a PNG without showing a window.
+//
+//   graphdeck-preview PAGE [--skin DIR|ZIP] [--theme DIR|ZIP] [--project DIR]
+//                          [--size WxH] [--png OUT.png]
+//
+// A page that cannot be loaded is reported on stderr and the exit status is 1; bad options give
+// status 2.
+
+#include "MOXQContainer.h"
+#include "MOXQPageFile.h"
+#include "MOXQtLib.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QImage>
+#include <QOpenGLWidget>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace MOXQtLib;
+
+namespace {
+
+int fail(int status, const QString& message)
+{
+    std::fprintf(stderr, "graphdeck-preview: %s\n", qPrintable(message));
+    return status;
+}
+
+bool isArchive(const QString& path)
+{
+    return QFileInfo(path).isFile() && path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive);
+}
+
+bool parseSize(const QString& text, QSize& size)
+{
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(text);
+    if (!m.hasMatch()) return false;
+    size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    return size.width() > 0 && size.height() > 0 && size.width() <= 16384 && size.height() <= 16384;
+}
+
+// The window with what GL widgets (charts) draw into their framebuffers composited in:
+// QWidget::grab does not carry it.
+QImage render(QWidget* window)
+{
+    QImage image = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QPainter painter(&image);
+    for (QOpenGLWidget* gl : window->findChildren<QOpenGLWidget*>())
+        if (gl->isVisible() && gl->isValid())
+            painter.drawImage(QRect(gl->mapTo(window, QPoint(0, 0)), gl->size()),
+                              gl->grabFramebuffer());
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A PNG needs no screen: without a display, render off screen instead of failing.
+    bool wantsPng = false;
+    for (int i = 1; i < argc; ++i)
+        wantsPng = wantsPng || std::strncmp(argv[i], "--png", 5) == 0;
+    if (wantsPng && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("graphdeck-preview"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows a page file in a window, or renders it to a PNG."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("page"), QStringLiteral("The page file."));
+    const QCommandLineOption skin(QStringLiteral("skin"),
+                                  QStringLiteral("Skin directory or ZIP archive."),
+                                  QStringLiteral("path"));
+    const QCommandLineOption theme(QStringLiteral("theme"),
+                                   QStringLiteral("Theme directory or ZIP archive."),
+                                   QStringLiteral("path"));
+    const QCommandLineOption project(QStringLiteral("project"),
+                                     QStringLiteral("Project directory."), QStringLiteral("dir"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("Window size, default 800x600."),
+                                  QStringLiteral("WxH"), QStringLiteral("800x600"));
+    const QCommandLineOption png(QStringLiteral("png"),
+                                 QStringLiteral("Write a PNG instead of showing a window."),
+                                 QStringLiteral("file"));
+    parser.addOptions({skin, theme, project, size, png});
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 1) return fail(2, QStringLiteral("expected one page file (see --help)"));
+    QSize windowSize;
+    if (!parseSize(parser.value(size), windowSize))
+        return fail(2, QStringLiteral("bad --size '%1', expected WxH").arg(parser.value(size)));
+
+    MOXQtLib::init();
+    if (parser.isSet(skin)) {
+        const QString path = parser.value(skin);
+        const bool ok =
+            isArchive(path) ? moxLoadSkinFile(path, 1.0f) : moxSetSkinFilePath(path, 1.0f);
+        if (!ok)
+            return fail(1, QStringLiteral("cannot load skin '%1' (a directory or ZIP archive "
+                                          "holding style.json)")
+                               .arg(path));
+    }
+    if (parser.isSet(project) && !moxSetProjectFilePath(parser.value(project)))
+        return fail(
+            1, QStringLiteral("cannot load project directory '%1'").arg(parser.value(project)));
+    if (parser.isSet(theme)) {
+        const QByteArray path = QFile::encodeName(parser.value(theme));
+        const bool ok = isArchive(parser.value(theme)) ? moxLoadThemeFile(path.constData())
+                                                       : moxLoadThemeDir(path.constData());
+        if (!ok)
+            return fail(1, QStringLiteral("cannot load theme '%1' (a directory or ZIP archive "
+                                          "holding style.json)")
+                               .arg(parser.value(theme)));
+    }
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Preview - %1").arg(QFileInfo(args[0]).fileName()));
+    window.resize(windowSize);
+    MOXQContainer* page = moxCreatePageByFileName(&window, args[0]);
+    if (!page) {
+        QByteArray text;
+        const bool found = moxReadPageFile(args[0], text);
+        return fail(1, found ? QStringLiteral("'%1' is not a page: it must be a JSON object "
+                                              "whose \"elements\" array ends with a container")
+                                   .arg(args[0])
+                             : QStringLiteral("cannot read page '%1'").arg(args[0]));
+    }
+
+    if (!parser.isSet(png)) {
+        window.show();
+        return app.exec();
+    }
+    // Shown off screen so that GL content and pending layouts are real, then grabbed.
+    window.setAttribute(Qt::WA_DontShowOnScreen, true);
+    window.show();
+    QApplication::processEvents();
+    const QImage image = render(&window);
+    window.hide();
+    QApplication::processEvents();
+    if (!image.save(parser.value(png)))
+        return fail(1, QStringLiteral("cannot write '%1'").arg(parser.value(png)));
+    std::printf("%s\n", qPrintable(parser.value(png)));
+    return 0;
+}
