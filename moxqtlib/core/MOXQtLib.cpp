@@ -4,6 +4,8 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXPlatform.h"
+#include "MOXQLabel.h"
+#include "MOXQPushButton.h"
 #include "MOXThemeResScope.h"
 
 #include <QApplication>
@@ -74,6 +76,12 @@ void moxInitQtControl()
     // "qtspinbox" (function only), "qtlcdnumber", "qtsplitter" (function only), "qtswitch",
     // "qtscrollview", "qtscrollbar", "qttext", "qtlabelex" (function only), "qtpicture",
     // "qtproperty", "qtribbonbar"; then the aliases.
+    moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
+                         MOXQPushButton::getProps());
+    moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+
+    moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
+    moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
 
     registry().emulatorHost = moxIsEmulatorHostPath(moxExecutablePath());
 }

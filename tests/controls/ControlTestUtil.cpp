@@ -21,6 +21,8 @@ bool writeFile(const QString& path, const QByteArray& data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
+namespace {
+
 QByteArray utf16le(const QString& text)
 {
     QByteArray out("\xFF\xFE", 2);
@@ -30,6 +32,8 @@ QByteArray utf16le(const QString& text)
     }
     return out;
 }
+
+} // namespace
 
 void loadTestResources()
 {

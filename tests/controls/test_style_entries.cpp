@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 using namespace MOXQtLib;
 using ctltest::parsed;
 
@@ -17,44 +15,37 @@ struct Rec
 {
     bool flag = false;
     QString name;
-    int value = 0;
 };
 
-struct Known
+// Styles "A", "B", "C" and "T" exist; `text` marks them as text styles.
+MOXStyleSlots::Lookup<Rec> lookup(bool text)
 {
-    std::map<QString, int> values = {{"A", 1}, {"B", 2}, {"C", 3}, {"T", 9}};
-    MOXStyleSlots::Lookup<Rec> lookup(bool text) const
-    {
-        return [this, text](const QString& name, Rec& r) {
-            const auto it = values.find(name);
-            if (it == values.end()) return false;
-            r = Rec{text, name, it->second};
-            return true;
-        };
-    }
-};
+    return [text](const QString& name, Rec& r) {
+        if (!QStringList{"A", "B", "C", "T"}.contains(name)) return false;
+        r = Rec{text, name};
+        return true;
+    };
+}
 
 // A button-like control: four backgrounds in slots 0..3, four text styles in 4..7.
 struct Control
 {
     MOXStateRecords<Rec> backgrounds;
     MOXStateRecords<Rec> texts;
-    Known known;
     MOXStyleSlots slotsFor()
     {
         MOXStyleSlots s;
-        s.addGroup(backgrounds, known.lookup(false));
-        s.addGroup(texts, known.lookup(true));
+        s.addGroup(backgrounds, lookup(false));
+        s.addGroup(texts, lookup(true));
         return s;
     }
     QString names() const
     {
         QString out;
-        for (int i = 0; i < 4; ++i)
-            out += (backgrounds.get(i).name.isEmpty() ? "-" : backgrounds.get(i).name);
-        out += "|";
-        for (int i = 0; i < 4; ++i)
-            out += (texts.get(i).name.isEmpty() ? "-" : texts.get(i).name);
+        for (int i = 0; i < 9; ++i) {
+            const QString n = i < 4 ? backgrounds.get(i).name : texts.get(i - 5).name;
+            out += i == 4 ? "|" : n.isEmpty() ? "-" : n;
+        }
         return out;
     }
 };
@@ -77,8 +68,6 @@ TEST(StyleEntries, GroupSlotFillsGroupAndLaterEntriesOverride)
     EXPECT_EQ(readNames(R"({"style": [["T", 2, 4], ["C", 2, 7]]})"), "----|TTTC");
     // Unknown names leave their slots as they were.
     EXPECT_EQ(readNames(R"({"style": [["A", 1, 0], ["nope", 1, 2]]})"), "AAAA|----");
-    // Kind is not consulted.
-    EXPECT_EQ(readNames(R"({"style": [["A", 7, 3]]})"), "---A|----");
 }
 
 TEST(StyleEntries, MalformedEntriesAreSkipped)
@@ -90,7 +79,6 @@ TEST(StyleEntries, MalformedEntriesAreSkipped)
                                       ["A", 1, 1e300], ["C", 1, 3, "extra"]]})"),
               "---C|----");
     EXPECT_EQ(readNames(R"({"style": {"0": "A"}})"), "----|----");
-    EXPECT_EQ(readNames(R"({"style": null})"), "----|----");
     EXPECT_EQ(readNames("[1, 2, 3]"), "----|----");
     EXPECT_TRUE(moxReadStyleEntries(parsed(R"({"style": [["A", 1, 0]]})"), 0).isEmpty());
 }
@@ -101,8 +89,8 @@ TEST(StyleEntries, WriterIsLosslessAndReadsOldFiles)
     auto roundTrip = [](const QStringList& bg, const QStringList& tx) {
         Control c;
         for (int i = 0; i < 4; ++i) {
-            if (!bg[i].isEmpty()) c.backgrounds.set(i, Rec{false, bg[i], 0});
-            if (!tx[i].isEmpty()) c.texts.set(i, Rec{true, tx[i], 0});
+            if (!bg[i].isEmpty()) c.backgrounds.set(i, Rec{false, bg[i]});
+            if (!tx[i].isEmpty()) c.texts.set(i, Rec{true, tx[i]});
         }
         Json::Value out(Json::objectValue);
         c.slotsFor().writeTo(out);
