@@ -4,6 +4,8 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXPlatform.h"
+#include "MOXQLabel.h"
+#include "MOXQPushButton.h"
 #include "MOXQContainer.h"
 #include "MOXThemeResScope.h"
 
@@ -76,9 +78,15 @@ void moxInitQtControl()
     // "qtscrollview", "qtscrollbar", "qttext", "qtlabelex" (function only), "qtpicture",
     // "qtproperty", "qtribbonbar"; then the aliases.
     moxRegisterQtControl("qtcontainer", &createMOXQContainer, MOXQContainer::getProps());
+    moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
+                         MOXQPushButton::getProps());
+    moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
 
-    // Aliases: "canvas", "scrollbar", "container", "scrollview", ...
+    // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
+    // "menubar", "label", then the default-control names.
     moxRegisterDefaultControl("container", &createMOXQContainer);
+    moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
+    moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
 
     registry().emulatorHost = moxIsEmulatorHostPath(moxExecutablePath());
 }

@@ -256,6 +256,7 @@ TEST(StylePaint, ImagesAndSvgsArePlacedByTheirStyle)
 
     // Tinted: every drawn pixel takes the colour.
     IconStyleDesc tint;
+    tint.horAlign = tint.verAlign = 0;
     tint.useColor = true;
     tint.color = QColor(0, 0, 255);
     image =

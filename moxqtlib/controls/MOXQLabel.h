@@ -1,0 +1,43 @@
+#pragma once
+
+// The library's label ("qtlabel"): a QLabel showing one text in a text style, elided to its
+// width when the style is single-line. Files always keep the full text.
+
+#include "MOXControlInfo.h"
+#include "MOXQControl.h"
+#include "MOXQLabelImpl.h"
+
+#include <QLabel>
+
+namespace MOXQtLib {
+
+class MOXQLabel : public MOXQControl<QLabel, MOXQLabelImpl, MOXRouteNone>
+{
+    Q_OBJECT
+    Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
+    Q_PROPERTY(QString jsonData READ jsonData WRITE setJsonData)
+public:
+    explicit MOXQLabel(QWidget* parent = nullptr);
+
+    static QString typeName() { return QStringLiteral("qtlabel"); }
+    static ControlInfo getProps();
+    static QWidget* createMOXQLabel() { return new MOXQLabel; }
+
+    // Stores the full text and shows it (elided when the style asks for it); "|->key" texts
+    // are language keys.
+    void setText(const QString& text);
+    // The full text; QLabel::text() is what is on screen.
+    QString getText() const;
+
+    void setTextStyle(CtrlState state, const TextStyleDesc& style);
+    const TextStyleDesc& getTextStyle(CtrlState state) const;
+    void setColor(const QColor& color);
+    QColor getColor() const;
+    void setDisableColor(const QColor& color);
+    QColor getDisableColor() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+} // namespace MOXQtLib

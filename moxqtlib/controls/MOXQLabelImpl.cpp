@@ -1,0 +1,167 @@
+#include "MOXQLabelImpl.h"
+
+#include "MOXJson.h"
+#include "MOXQStylePainter.h"
+#include "MOXStyleEntries.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPalette>
+
+namespace MOXQtLib {
+
+namespace {
+
+Qt::TextElideMode elideModeOf(int mode)
+{
+    switch (mode) {
+    case 0:
+        return Qt::ElideLeft;
+    case 2:
+        return Qt::ElideMiddle;
+    case 3:
+        return Qt::ElideNone;
+    default:
+        return Qt::ElideRight;
+    }
+}
+
+} // namespace
+
+MOXQLabelImpl::MOXQLabelImpl(QWidget* owner, const QString& name) : MOXQWidgetBaseImpl(owner, name)
+{
+    m_caption.setText(QStringLiteral("label"));
+}
+
+QLabel* MOXQLabelImpl::label() const
+{
+    return qobject_cast<QLabel*>(getOwner());
+}
+
+void MOXQLabelImpl::adoptLabelText()
+{
+    const QLabel* l = label();
+    if (l && l->text() != m_shown) {
+        m_caption.setText(l->text());
+        m_shown = l->text();
+    }
+}
+
+void MOXQLabelImpl::setText(const QString& text)
+{
+    m_caption.setText(text);
+    showCaption();
+}
+
+QString MOXQLabelImpl::getText() const
+{
+    const QLabel* l = label();
+    // A text set on the QLabel itself counts as the label's text.
+    if (l && l->text() != m_shown) return l->text();
+    return m_caption.shown();
+}
+
+void MOXQLabelImpl::setTextStyle(int state, const TextStyleDesc& style)
+{
+    if (state == 0 || state == kMoxAllStates) m_normalStyle = style;
+    if (state != 0 && (state == kMoxAllStates || moxIsCtrlState(state))) m_disabledStyle = style;
+    if (state == kMoxAllStates || moxIsCtrlState(state)) applyStyle();
+}
+
+const TextStyleDesc& MOXQLabelImpl::getTextStyle(int state) const
+{
+    return state >= 1 && state < kMoxStateCount ? m_disabledStyle : m_normalStyle;
+}
+
+void MOXQLabelImpl::setColor(const QColor& color)
+{
+    m_normalStyle.color = color;
+    applyStyle();
+}
+
+Qt::Alignment MOXQLabelImpl::alignment(const TextStyleDesc& style)
+{
+    const Qt::Alignment hor = style.horAlign == 1   ? Qt::AlignHCenter
+                              : style.horAlign == 2 ? Qt::AlignRight
+                                                    : Qt::AlignLeft;
+    const Qt::Alignment ver = style.verAlign == 1   ? Qt::AlignVCenter
+                              : style.verAlign == 2 ? Qt::AlignBottom
+                                                    : Qt::AlignTop;
+    return hor | ver;
+}
+
+void MOXQLabelImpl::applyStyle()
+{
+    QLabel* l = label();
+    if (!l) return;
+    l->setFont(textStyleFont(m_normalStyle));
+    QPalette palette;
+    palette.setBrush(QPalette::All, QPalette::WindowText, m_normalStyle.color);
+    l->setPalette(palette);
+    l->setAlignment(alignment(m_normalStyle));
+    refreshShownText();
+}
+
+QString MOXQLabelImpl::elidedText(const QString& text, const TextStyleDesc& style, int width)
+{
+    if (style.elideMode == 3 || !style.singleLine) return text;
+    return QFontMetrics(textStyleFont(style))
+        .elidedText(text, elideModeOf(style.elideMode), std::max(0, width));
+}
+
+void MOXQLabelImpl::refreshShownText()
+{
+    adoptLabelText();
+    showCaption();
+}
+
+void MOXQLabelImpl::showCaption()
+{
+    QLabel* l = label();
+    m_shown = elidedText(m_caption.shown(), m_normalStyle, l ? l->width() : 0);
+    if (l) l->setText(m_shown);
+}
+
+void MOXQLabelImpl::changeLanguage()
+{
+    adoptLabelText();
+    if (m_caption.retranslate(m_caption.shown())) showCaption();
+}
+
+bool MOXQLabelImpl::serializeContent(Json::Value* value, bool read)
+{
+    if (!read) {
+        Json::Value& attr = (*value)["attr"];
+        const QString text = m_caption.textToWrite(getText());
+        if (!text.isEmpty()) attr["text"] = text.toStdString();
+        return true;
+    }
+    // "text" is the label's own property, not a custom attribute to write back besides.
+    removeCustomAttr(QByteArrayLiteral("text"));
+    const Json::Value* attr = jsonMember(*value, "attr");
+    if (!attr) return true;
+    // A label with an empty text writes a null "attr"; it reads back empty.
+    if (attr->isNull()) {
+        setText(QString());
+        return true;
+    }
+    QString text;
+    if (jsonReadString(*attr, "text", text)) setText(text);
+    return true;
+}
+
+bool MOXQLabelImpl::serializeLook(Json::Value* value, bool read)
+{
+    MOXStyleSlots entries;
+    entries.addTextGroup(&m_normalStyle, 1);
+    if (!read) {
+        const Json::Value written = entries.write();
+        (*value)["style"] = written.empty() ? Json::Value() : written;
+        return true;
+    }
+    entries.read(*value);
+    applyStyle();
+    return true;
+}
+
+} // namespace MOXQtLib
