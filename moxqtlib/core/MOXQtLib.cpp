@@ -4,9 +4,9 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXPlatform.h"
+#include "MOXQContainer.h"
 #include "MOXQLabel.h"
 #include "MOXQPushButton.h"
-#include "MOXQContainer.h"
 #include "MOXThemeResScope.h"
 
 #include <QApplication>
