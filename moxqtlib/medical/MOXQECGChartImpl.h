@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FillStyle.h"
 #include "MOXQSweepChartImpl.h"
 
 namespace MOXQtLib {
@@ -18,11 +19,17 @@ public:
     void setBelowFillColor(const QColor& start, const QColor& end);
     void setAboveFillColor(const QColor& start, const QColor& end);
 
+    // Kept for callers and themes that store a background with the chart; the chart itself
+    // paints none, so whatever lies behind it shows through.
+    const FillStyle& background() const { return m_background; }
+    void setBackground(const FillStyle& style) { m_background = style; }
+
     void paintSweep(QPainter& painter, const QSize& size) const override;
 
 private:
     void drawFill(QPainter& painter, const QSize& size, bool below) const;
 
+    FillStyle m_background;
     bool m_fillBelow = false;
     bool m_fillAbove = false;
     QColor m_belowStart;

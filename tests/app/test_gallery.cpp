@@ -3,6 +3,7 @@
 #include "MOXQChartBase.h"
 #include "MOXQChartBaseImpl.h"
 #include "MOXQtLib.h"
+#include "MOXResourceFunctions.h"
 #include "TestSupport.h"
 
 #include <QAbstractButton>
@@ -141,7 +142,14 @@ TEST(GalleryGL, ChartsAreLibraryControlsWithTheirGLFunctions)
          {"qtbarchart", "qtlinechart", "qtopenglpiechart", "qtscatterchart", "qtfinancialchart"})
         EXPECT_NE(moxGetControlInfo(type), nullptr) << type;
 
+    // The configuration's family became the application font, so widgets without a font of
+    // their own ask for it; the fade stays off.
+    EXPECT_EQ(QApplication::font().family(), QStringLiteral("Microsoft YaHei"));
+    EXPECT_FALSE(moxGetGlobalConfig().buttonFadeEnabled);
+    EXPECT_EQ(moxGetGlobalConfig().buttonFadeDuration, 150);
+
     GalleryWindow g = buildGalleryWindow();
+    EXPECT_EQ(g.themeCombo->font().family(), QStringLiteral("Microsoft YaHei"));
     for (const auto& list : g.familyCharts)
         for (QWidget* w : list)
             EXPECT_NE(qobject_cast<IMOXQWidgetBase*>(w), nullptr) << w->metaObject()->className();

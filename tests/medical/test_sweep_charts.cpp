@@ -86,6 +86,14 @@ TEST(ECGChart, FillsOnlyWithThreePointsAndOnlyOnTheirEnabledSide)
     EXPECT_EQ(alphaAt(unfilled, 60, 5), 0);
     plain.impl()->enableFillColor(true, true);
     EXPECT_EQ(testsupport::maxPixelDifference(plain.impl()->renderSweep(kSize, 1.0), unfilled), 0);
+
+    // A stored background is kept but never painted: what lies behind the chart shows.
+    FillStyle background;
+    background.fillRes.color = kRed;
+    plain.impl()->enableFillColor(false, false);
+    plain.impl()->setBackground(background);
+    EXPECT_EQ(plain.impl()->background().fillRes.color, kRed);
+    EXPECT_EQ(testsupport::maxPixelDifference(plain.impl()->renderSweep(kSize, 1.0), unfilled), 0);
 }
 
 TEST(ECGChart, PreviousSweepShowsBeyondTheGap)
