@@ -1,8 +1,9 @@
 // Line chart frame and hover cost as the data grows, side by side with QCustomPlot.
 //
 // Paints the gallery's large-data line scenario, its formula extended to 2,400 ... 2,400,000
-// points, at 1200x800: through the GL path (paintGL's work + glFinish, and grabFramebuffer)
-// and into a QImage, over the whole range and over 0.68..1, and times one hover per trigger.
+// points, at 1200x800: through the GL path (paintGL's work + glFinish, and grabFramebuffer; also
+// on a surface without multisampling) and into a QImage, over the whole range and over 0.68..1,
+// and times one hover per trigger.
 // QCustomPlot draws the same series (1.4-pixel antialiased line, 0.16 area fill, six value
 // ticks) with toPixmap(1200, 800). Run under Xvfb for the GL rows:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_line_chart [max points]
@@ -17,6 +18,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QPainter>
+#include <QSurfaceFormat>
 #include <QThread>
 
 #ifdef GRAPHDECK_HAVE_QCUSTOMPLOT
@@ -83,7 +85,7 @@ bool glAvailable()
 
 // One frame exactly as paintGL draws it, into the widget's framebuffer, finished on the GPU:
 // what the chart costs without the window system's compositing or a read-back.
-void glRender(MOXQLineChart* chart)
+void glRender(MOXQLineChart* chart, bool paint = true)
 {
     chart->makeCurrent();
     QOpenGLFunctions* f = QOpenGLContext::currentContext()->functions();
@@ -96,7 +98,7 @@ void glRender(MOXQLineChart* chart)
         QPainter painter(chart);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                                QPainter::SmoothPixmapTransform);
-        chart->paintFrame(painter);
+        if (paint) chart->paintFrame(painter);
     }
     chart->makeCurrent();
     f->glFinish();
@@ -165,17 +167,44 @@ int main(int argc, char** argv)
     std::printf("ms per frame, wall/cpu. GL render = paintGL's work into the widget framebuffer + "
                 "glFinish; GL grab = grabFramebuffer (render, resolve, read-back). Hover = one "
                 "mouse move (ours) or selectTest (peer), wall/cpu ms.\n");
-    std::printf("%8s %-7s %15s %15s %15s %15s %11s %13s %13s %13s\n", "points", "range",
-                "GL render", "GL grab", "QImage", "QCustomPlot", "GL/peer cpu", "axis hover",
-                "item hover", "peer hover");
 
-    double gl2400 = -1, glMax = -1, worstHover = 0, worstRatio = 0;
-    for (int n = 2400; n <= maxPoints; n *= 10) {
+    // The same chart on a surface without multisampling: what the samples cost under a
+    // software rasteriser, where every sample is shaded on the CPU.
+    const auto makeChart = [gl](int n, int samples) {
         std::unique_ptr<MOXQLineChart> chart(createLargeDataLineChart(nullptr, n));
+        if (samples >= 0) {
+            QSurfaceFormat format = chart->format();
+            format.setSamples(samples);
+            chart->setFormat(format);
+        }
         chart->resize(kSize);
         chart->setAttribute(Qt::WA_DontShowOnScreen, !gl);
         chart->show();
         settle(100);
+        return chart;
+    };
+    if (gl) {
+        // The floor: clearing and finishing a frame with nothing painted.
+        std::unique_ptr<MOXQLineChart> chart = makeChart(2400, -1);
+        const Timing floor4 = timeMs([&] { glRender(chart.get(), false); });
+        chart->hide();
+        chart = makeChart(2400, 0);
+        const Timing floor0 = timeMs([&] { glRender(chart.get(), false); });
+        chart->hide();
+        settle(20);
+        std::printf("empty GL frame, wall/cpu ms: 4 samples %.1f/%.1f, no multisampling "
+                    "%.1f/%.1f\n",
+                    floor4.wall, floor4.cpu, floor0.wall, floor0.cpu);
+    }
+
+    std::printf("%8s %-7s %15s %15s %15s %15s %15s %11s %13s %13s %13s\n", "points", "range",
+                "GL render", "GL no MSAA", "GL grab", "QImage", "QCustomPlot", "GL/peer cpu",
+                "axis hover", "item hover", "peer hover");
+
+    double gl2400 = -1, glMax = -1, worstHover = 0, worstRatio = 0;
+    for (int n = 2400; n <= maxPoints; n *= 10) {
+        std::unique_ptr<MOXQLineChart> chart = makeChart(n, -1);
+        std::unique_ptr<MOXQLineChart> single = gl ? makeChart(n, 0) : nullptr;
 #ifdef GRAPHDECK_HAVE_QCUSTOMPLOT
         Peer peer(chart->series().first().values);
 #endif
@@ -186,9 +215,11 @@ int main(int argc, char** argv)
         } ranges[] = {{"0..1", 0.0, 1.0}, {"0.68..1", 0.68, 1.0}};
         for (const auto& range : ranges) {
             chart->setVisibleRange(range.start, range.end);
-            Timing render, grab, peerFrame, peerHover;
+            Timing render, render0, grab, peerFrame, peerHover;
             if (gl) {
+                single->setVisibleRange(range.start, range.end);
                 render = timeMs([&] { glRender(chart.get()); });
+                render0 = timeMs([&] { glRender(single.get()); });
                 grab = timeMs([&] { chart->grabFramebuffer(); });
             }
             const Timing image = timeMs([&] { chart->renderImage(); });
@@ -215,11 +246,11 @@ int main(int argc, char** argv)
             const auto pair = [](const Timing& t, int decimals) {
                 return QString::asprintf("%.*f/%.*f", decimals, t.wall, decimals, t.cpu);
             };
-            std::printf("%8d %-7s %15s %15s %15s %15s %11.3f %13s %13s %13s\n", n, range.name,
-                        qPrintable(pair(render, 1)), qPrintable(pair(grab, 1)),
-                        qPrintable(pair(image, 1)), qPrintable(pair(peerFrame, 1)), ratio,
-                        qPrintable(pair(axis, 3)), qPrintable(pair(item, 3)),
-                        qPrintable(pair(peerHover, 3)));
+            std::printf("%8d %-7s %15s %15s %15s %15s %15s %11.3f %13s %13s %13s\n", n, range.name,
+                        qPrintable(pair(render, 1)), qPrintable(pair(render0, 1)),
+                        qPrintable(pair(grab, 1)), qPrintable(pair(image, 1)),
+                        qPrintable(pair(peerFrame, 1)), ratio, qPrintable(pair(axis, 3)),
+                        qPrintable(pair(item, 3)), qPrintable(pair(peerHover, 3)));
             std::fflush(stdout);
             if (range.start == 0.0) {
                 if (n == 2400) gl2400 = render.cpu;
@@ -229,6 +260,7 @@ int main(int argc, char** argv)
             worstRatio = std::max(worstRatio, ratio);
         }
         chart->hide();
+        if (single) single->hide();
         settle(20);
     }
     std::printf("cpu: largest/2400-point GL frame %.2fx; worst GL/peer %.3f; slowest hover "
