@@ -2,19 +2,28 @@
 // it to a PNG without showing a window.
 //
 //   graphdeck-preview PAGE [--skin DIR|ZIP] [--theme DIR|ZIP] [--project DIR]
-//                          [--size WxH] [--png OUT.png]
+//                          [--size WxH] [--png OUT.png] [--hover NAME | --press NAME]
+//
+// Pages may hold the chart controls as well as the library's own. --hover and --press put the
+// control of that object name into its Hot or Pressed look before the PNG is taken, so state
+// looks can be checked without a mouse.
 //
 // A page that cannot be loaded is reported on stderr and the exit status is 1; bad options give
 // status 2.
 
+#include "MOXChartControls.h"
+#include "MOXQChartBase.h"
 #include "MOXQContainer.h"
 #include "MOXQPageFile.h"
+#include "MOXQPushButton.h"
 #include "MOXQtLib.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
+#include <QMouseEvent>
 #include <QOpenGLWidget>
 #include <QPainter>
 #include <QRegularExpression>
@@ -60,6 +69,32 @@ QImage render(QWidget* window)
     return image;
 }
 
+// Sends what the mouse would when it rests on (and, for a press, holds down on) the widget's
+// centre, then lets a button's hover fade run to its end.
+void pointAt(QWidget* widget, bool press)
+{
+    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global(widget->mapToGlobal(local.toPoint()));
+    const QPointF inWindow(widget->mapTo(widget->window(), local.toPoint()));
+    QEnterEvent enter(local, inWindow, global);
+    QApplication::sendEvent(widget, &enter);
+    QMouseEvent move(QEvent::MouseMove, local, inWindow, global, Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    if (press) {
+        QMouseEvent down(QEvent::MouseButtonPress, local, inWindow, global, Qt::LeftButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &down);
+    }
+    int settle = 50;
+    if (auto* button = qobject_cast<MOXQPushButton*>(widget))
+        if (button->getFadeEnabled()) settle += button->getFadeDuration();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < settle)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -92,7 +127,13 @@ int main(int argc, char** argv)
     const QCommandLineOption png(QStringLiteral("png"),
                                  QStringLiteral("Write a PNG instead of showing a window."),
                                  QStringLiteral("file"));
-    parser.addOptions({skin, theme, project, size, png});
+    const QCommandLineOption hover(QStringLiteral("hover"),
+                                   QStringLiteral("With --png: show the named control hovered."),
+                                   QStringLiteral("name"));
+    const QCommandLineOption press(QStringLiteral("press"),
+                                   QStringLiteral("With --png: show the named control pressed."),
+                                   QStringLiteral("name"));
+    parser.addOptions({skin, theme, project, size, png, hover, press});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -100,8 +141,13 @@ int main(int argc, char** argv)
     QSize windowSize;
     if (!parseSize(parser.value(size), windowSize))
         return fail(2, QStringLiteral("bad --size '%1', expected WxH").arg(parser.value(size)));
+    if (parser.isSet(hover) && parser.isSet(press))
+        return fail(2, QStringLiteral("--hover and --press exclude each other"));
+    if ((parser.isSet(hover) || parser.isSet(press)) && !parser.isSet(png))
+        return fail(2, QStringLiteral("--hover and --press need --png"));
 
     MOXQtLib::init();
+    registerChartControls();
     if (parser.isSet(skin)) {
         const QString path = parser.value(skin);
         const bool ok =
@@ -144,7 +190,20 @@ int main(int argc, char** argv)
     // Shown off screen so that GL content and pending layouts are real, then grabbed.
     window.setAttribute(Qt::WA_DontShowOnScreen, true);
     window.show();
+    // A still image shows charts as their entry animations end, not at some frame on the way.
+    for (MOXQChartBase* chart : window.findChildren<MOXQChartBase*>())
+        chart->setAnimationEnabled(false);
     QApplication::processEvents();
+    if (parser.isSet(hover) || parser.isSet(press)) {
+        const QString name = parser.value(parser.isSet(hover) ? hover : press);
+        QWidget* target = page->window()->findChild<QWidget*>(name);
+        if (!target) {
+            window.hide();
+            QApplication::processEvents();
+            return fail(1, QStringLiteral("the page has no control named '%1'").arg(name));
+        }
+        pointAt(target, parser.isSet(press));
+    }
     const QImage image = render(&window);
     window.hide();
     QApplication::processEvents();
