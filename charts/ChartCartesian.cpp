@@ -234,11 +234,7 @@ void paintVerticalGrid(QPainter& painter, const QRectF& plot, const ChartTheme& 
 
 void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme)
 {
-    painter.save();
-    painter.setPen(QPen(theme.axis, 1));
-    painter.drawLine(plot.topLeft(), plot.bottomLeft());
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.restore();
+    paintAxes(painter, plot, theme, plot.bottom());
 }
 
 void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme, qreal baselineY)
@@ -250,16 +246,22 @@ void paintAxes(QPainter& painter, const QRectF& plot, const ChartTheme& theme, q
     painter.restore();
 }
 
-void paintLabelsBelow(QPainter& painter, const QRectF& plot, const QVector<qreal>& xs,
-                      const QStringList& texts, qreal width, const ChartTheme& theme,
-                      const QFont& font)
+// Axis labels of both axes: pixel size 11, normal weight, the axis-label colour.
+static void setAxisLabelStyle(QPainter& painter, const ChartTheme& theme, const QFont& font)
 {
-    painter.save();
     QFont f = font;
     f.setPixelSize(11);
     f.setWeight(50);
     painter.setFont(f);
     painter.setPen(theme.axisLabel);
+}
+
+void paintLabelsBelow(QPainter& painter, const QRectF& plot, const QVector<qreal>& xs,
+                      const QStringList& texts, qreal width, const ChartTheme& theme,
+                      const QFont& font)
+{
+    painter.save();
+    setAxisLabelStyle(painter, theme, font);
     const int n = std::min(int(xs.size()), int(texts.size()));
     for (int k = 0; k < n; ++k)
         painter.drawText(QRectF(xs.at(k) - width / 2, plot.bottom() + 8, width, 18),
@@ -312,11 +314,7 @@ void paintValueLabelTexts(QPainter& painter, const QRectF& plot, int leftMargin,
 {
     if (texts.isEmpty()) return;
     painter.save();
-    QFont f = font;
-    f.setPixelSize(11);
-    f.setWeight(50);
-    painter.setFont(f);
-    painter.setPen(theme.axisLabel);
+    setAxisLabelStyle(painter, theme, font);
     const int intervals = int(texts.size()) - 1;
     for (int k = 0; k < texts.size(); ++k)
         painter.drawText(valueLabelRect(plot, leftMargin, k, intervals),

@@ -37,6 +37,8 @@ enum TooltipTrigger
     TooltipItem = 1,
     TooltipAxis = 2
 };
+// Item and Axis as given; every other value tracks nothing and reads as None.
+int effectiveTooltipTrigger(int trigger);
 
 // 1 Macarons, 2 Shine, 3 Dark; Default for 0 and every other index.
 ChartTheme themePreset(int index);

@@ -27,7 +27,7 @@ qreal BarGeometry::valueToY(double value) const
 }
 
 MOXQBarChartImpl::MOXQBarChartImpl(MOXQChartBase* owner, const QString& name)
-    : MOXQChartBaseImpl(owner, name)
+    : MOXQCartesianChartImpl(owner, name, QStringLiteral("Basic Bar Chart"), false, TooltipNone, 38)
 {
     m_categories = QStringList{QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
                                QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat"),
@@ -38,57 +38,10 @@ MOXQBarChartImpl::MOXQBarChartImpl(MOXQChartBase* owner, const QString& name)
     m_series.append(data);
 }
 
-void MOXQBarChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-}
-
 void MOXQBarChartImpl::setCategories(const QStringList& categories)
 {
     m_categories = categories;
     clearHover();
-}
-
-void MOXQBarChartImpl::setSeries(const QVector<BarSeries>& series)
-{
-    m_series = series;
-    clearHover();
-}
-
-bool MOXQBarChartImpl::setSeriesVisible(int index, bool visible)
-{
-    if (index < 0 || index >= m_series.size()) return false;
-    m_series[index].visible = visible;
-    clearHover();
-    return true;
-}
-
-void MOXQBarChartImpl::setTooltipVisible(bool visible)
-{
-    m_tooltipVisible = visible;
-    if (!visible) clearHover();
-}
-
-void MOXQBarChartImpl::setTooltipTrigger(int trigger)
-{
-    m_tooltipTrigger = trigger;
-    if (effectiveTrigger() == TooltipNone) clearHover();
-}
-
-void MOXQBarChartImpl::setMargins(const Margins& margins)
-{
-    m_margins = margins;
-}
-
-int MOXQBarChartImpl::effectiveTrigger() const
-{
-    switch (m_tooltipTrigger) {
-    case TooltipItem:
-    case TooltipAxis:
-        return m_tooltipTrigger;
-    default:
-        return TooltipNone;
-    }
 }
 
 bool MOXQBarChartImpl::hasValues() const
@@ -136,27 +89,12 @@ BarValueRange MOXQBarChartImpl::valueRange() const
     return r;
 }
 
-QColor MOXQBarChartImpl::fillColor(int seriesIndex, const ChartTheme& theme) const
-{
-    const QColor own = seriesIndex >= 0 && seriesIndex < m_series.size()
-                           ? m_series.at(seriesIndex).color
-                           : QColor();
-    return seriesColor(own, seriesIndex, theme);
-}
-
 QColor MOXQBarChartImpl::borderColor(int seriesIndex, const ChartTheme& theme) const
 {
     if (seriesIndex >= 0 && seriesIndex < m_series.size() &&
         m_series.at(seriesIndex).borderColor.isValid())
         return m_series.at(seriesIndex).borderColor;
-    return fillColor(seriesIndex, theme).darker(120);
-}
-
-QRectF MOXQBarChartImpl::plotRect(const QSize& size, int legendPosition) const
-{
-    return plotLayout(size, m_margins, 42, m_margins.legendBottom, !m_series.isEmpty(),
-                      legendPosition)
-        .plot;
+    return seriesColorAt(seriesIndex, theme).darker(120);
 }
 
 BarGeometry MOXQBarChartImpl::geometry(const FrameInput& in) const
@@ -190,16 +128,10 @@ BarGeometry MOXQBarChartImpl::geometry(const FrameInput& in) const
             if (!std::isfinite(ya)) continue;
             const qreal top = std::min(g.baseline, ya);
             const qreal height = std::max<qreal>(1, std::max(ya, g.baseline) - top);
-            g.bars.append({si, i, QRectF(x, top, width, height), fillColor(si, in.theme)});
+            g.bars.append({si, i, QRectF(x, top, width, height), seriesColorAt(si, in.theme)});
         }
     }
     return g;
-}
-
-QVector<LegendItem> MOXQBarChartImpl::legendItems(const FrameInput& in, const QRectF& plot) const
-{
-    return layoutLegend(legendEntries(m_series, in.theme), in.legendPosition, plot, in.size,
-                        in.font, 38);
 }
 
 int MOXQBarChartImpl::axisCategory(const QRectF& plot, int count, qreal x)
@@ -208,12 +140,6 @@ int MOXQBarChartImpl::axisCategory(const QRectF& plot, int count, qreal x)
     const double f = (x - plot.left()) / std::max<qreal>(1, plot.width()) * count;
     if (!std::isfinite(f)) return 0;
     return int(std::clamp(std::floor(f), 0.0, double(count - 1)));
-}
-
-QString MOXQBarChartImpl::seriesLabel(int seriesIndex) const
-{
-    const QString& name = m_series.at(seriesIndex).name;
-    return name.isEmpty() ? QStringLiteral("Series") : name;
 }
 
 HoverResult MOXQBarChartImpl::hoverAt(const QPoint& pos, const FrameInput& in)
@@ -257,21 +183,6 @@ HoverResult MOXQBarChartImpl::hoverAt(const QPoint& pos, const FrameInput& in)
         r.tooltip = lines.join(QLatin1Char('\n'));
     }
     return r;
-}
-
-bool MOXQBarChartImpl::clearHover()
-{
-    const bool was = m_hover.active;
-    m_hover = BarHoverState();
-    return was;
-}
-
-int MOXQBarChartImpl::toggleLegendAt(const QPointF& pos, const FrameInput& in)
-{
-    const int hit =
-        toggleSeriesAt(m_series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
-    if (hit >= 0) clearHover();
-    return hit;
 }
 
 void MOXQBarChartImpl::paint(QPainter& painter, const FrameInput& in) const

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ChartCartesian.h"
-#include "ChartTheme.h"
-#include "MOXQChartBaseImpl.h"
+#include "MOXQCartesianChartImpl.h"
 
 #include <QColor>
 #include <QPoint>
@@ -64,69 +62,35 @@ struct BarHoverState
     QPoint position;
 };
 
-// The bar chart's model: data, options and hover state, and the geometry derived from them.
+// The bar chart's model: categories and the bar geometry on top of the shared cartesian state.
 // Every geometry call recomputes from its arguments, so it runs without a window.
-class MOXQBarChartImpl : public MOXQChartBaseImpl
+class MOXQBarChartImpl : public MOXQCartesianChartImpl<BarSeries, BarHoverState>
 {
     Q_OBJECT
 public:
     explicit MOXQBarChartImpl(MOXQChartBase* owner = nullptr, const QString& name = QString());
 
-    QString title() const { return m_title; }
-    void setTitle(const QString& title);
-    // New categories and new series drop the hover state.
+    // New categories drop the hover state.
     QStringList categories() const { return m_categories; }
     void setCategories(const QStringList& categories);
-    const QVector<BarSeries>& series() const { return m_series; }
-    void setSeries(const QVector<BarSeries>& series);
-    // False for an index out of range.
-    bool setSeriesVisible(int index, bool visible);
-    bool tooltipVisible() const { return m_tooltipVisible; }
-    // Hiding tooltips drops the hover state.
-    void setTooltipVisible(bool visible);
-    // The stored value, which may be undefined.
-    int tooltipTrigger() const { return m_tooltipTrigger; }
-    // A trigger that tracks nothing drops the hover state.
-    void setTooltipTrigger(int trigger);
-    const ChartCartesian::Margins& margins() const { return m_margins; }
-    void setMargins(const ChartCartesian::Margins& margins);
-    const BarHoverState& hover() const { return m_hover; }
 
-    // The stored trigger, with values other than None, Item and Axis read as None.
-    int effectiveTrigger() const;
     bool hasValues() const;
     // True when a visible series has a finite value at `category`.
     bool hasValueAt(int category) const;
     int categoryCount() const;
     BarValueRange valueRange() const;
-    QColor fillColor(int seriesIndex, const ChartTheme& theme) const;
     QColor borderColor(int seriesIndex, const ChartTheme& theme) const;
 
-    QRectF plotRect(const QSize& size, int legendPosition) const;
     BarGeometry geometry(const ChartCartesian::FrameInput& in) const;
-    QVector<ChartCartesian::LegendItem> legendItems(const ChartCartesian::FrameInput& in,
-                                                    const QRectF& plot) const;
     // Category column under `x` for a plot `plot` holding `count` categories.
     static int axisCategory(const QRectF& plot, int count, qreal x);
 
     ChartCartesian::HoverResult hoverAt(const QPoint& pos, const ChartCartesian::FrameInput& in);
-    // Returns true when something was hovered before.
-    bool clearHover();
-    // Toggles the series whose legend item holds `pos`; returns its index or -1.
-    int toggleLegendAt(const QPointF& pos, const ChartCartesian::FrameInput& in);
 
     void paint(QPainter& painter, const ChartCartesian::FrameInput& in) const;
 
 private:
-    QString seriesLabel(int seriesIndex) const;
-
-    QString m_title = QStringLiteral("Basic Bar Chart");
     QStringList m_categories;
-    QVector<BarSeries> m_series;
-    bool m_tooltipVisible = false;
-    int m_tooltipTrigger = TooltipNone;
-    ChartCartesian::Margins m_margins;
-    BarHoverState m_hover;
 };
 
 } // namespace MOXQtLib

@@ -119,12 +119,6 @@ void MOXQLineChartImpl::setHoverEnabled(bool on)
     repaint();
 }
 
-int MOXQLineChartImpl::effectiveTrigger() const
-{
-    return (m_tooltipTrigger == TooltipItem || m_tooltipTrigger == TooltipAxis) ? m_tooltipTrigger
-                                                                                : TooltipNone;
-}
-
 void MOXQLineChartImpl::setTooltipTrigger(int trigger)
 {
     m_tooltipTrigger = trigger;

@@ -63,7 +63,7 @@ public:
     // Values other than None, Item and Axis are kept but act as None.
     void setTooltipTrigger(int trigger);
     int tooltipTrigger() const { return m_tooltipTrigger; }
-    int effectiveTrigger() const;
+    int effectiveTrigger() const { return effectiveTooltipTrigger(m_tooltipTrigger); }
     void setTooltipVisible(bool on);
     bool tooltipVisible() const { return m_tooltipVisible; }
     void setRangeSelectorEnabled(bool on);

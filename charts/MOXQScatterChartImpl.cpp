@@ -39,7 +39,8 @@ QPointF ScatterGeometry::map(const QPointF& point) const
 }
 
 MOXQScatterChartImpl::MOXQScatterChartImpl(MOXQChartBase* owner, const QString& name)
-    : MOXQChartBaseImpl(owner, name)
+    : MOXQCartesianChartImpl(owner, name, QStringLiteral("Basic Scatter Chart"), true, TooltipItem,
+                             36)
 {
     ScatterSeries a;
     a.name = QStringLiteral("Series A");
@@ -50,47 +51,6 @@ MOXQScatterChartImpl::MOXQScatterChartImpl(MOXQChartBase* owner, const QString& 
     b.points = {{10, 8}, {16, 14}, {22, 19}, {30, 26}, {36, 21}};
     b.symbolSize = 10;
     m_series = {a, b};
-}
-
-void MOXQScatterChartImpl::setTitle(const QString& title)
-{
-    m_title = title;
-}
-
-void MOXQScatterChartImpl::setSeries(const QVector<ScatterSeries>& series)
-{
-    m_series = series;
-    clearHover();
-}
-
-bool MOXQScatterChartImpl::setSeriesVisible(int index, bool visible)
-{
-    if (index < 0 || index >= m_series.size()) return false;
-    m_series[index].visible = visible;
-    clearHover();
-    return true;
-}
-
-void MOXQScatterChartImpl::setTooltipVisible(bool visible)
-{
-    m_tooltipVisible = visible;
-    if (!visible) clearHover();
-}
-
-void MOXQScatterChartImpl::setTooltipTrigger(int trigger)
-{
-    m_tooltipTrigger = trigger;
-    if (!tracksHover()) clearHover();
-}
-
-void MOXQScatterChartImpl::setMargins(const Margins& margins)
-{
-    m_margins = margins;
-}
-
-bool MOXQScatterChartImpl::tracksHover() const
-{
-    return m_tooltipTrigger == TooltipItem || m_tooltipTrigger == TooltipAxis;
 }
 
 bool MOXQScatterChartImpl::hasPoints() const
@@ -130,24 +90,9 @@ void MOXQScatterChartImpl::ranges(ScatterRange* x, ScatterRange* y) const
     widen(y);
 }
 
-QColor MOXQScatterChartImpl::pointColor(int seriesIndex, const ChartTheme& theme) const
-{
-    const QColor own = seriesIndex >= 0 && seriesIndex < m_series.size()
-                           ? m_series.at(seriesIndex).color
-                           : QColor();
-    return seriesColor(own, seriesIndex, theme);
-}
-
 double MOXQScatterChartImpl::symbolSize(const ScatterSeries& s)
 {
     return std::isfinite(s.symbolSize) && s.symbolSize > 0 ? s.symbolSize : 0.0;
-}
-
-QRectF MOXQScatterChartImpl::plotRect(const QSize& size, int legendPosition) const
-{
-    return plotLayout(size, m_margins, 42, m_margins.legendBottom, !m_series.isEmpty(),
-                      legendPosition)
-        .plot;
 }
 
 ScatterGeometry MOXQScatterChartImpl::geometry(const FrameInput& in) const
@@ -157,13 +102,6 @@ ScatterGeometry MOXQScatterChartImpl::geometry(const FrameInput& in) const
     ranges(&g.x, &g.y);
     g.progress = std::isfinite(in.progress) ? std::clamp(in.progress, 0.0, 1.0) : 1.0;
     return g;
-}
-
-QVector<LegendItem> MOXQScatterChartImpl::legendItems(const FrameInput& in,
-                                                      const QRectF& plot) const
-{
-    return layoutLegend(legendEntries(m_series, in.theme), in.legendPosition, plot, in.size,
-                        in.font, 36);
 }
 
 ScatterHit MOXQScatterChartImpl::hitTest(const QPointF& pos, const ScatterGeometry& g) const
@@ -199,28 +137,12 @@ HoverResult MOXQScatterChartImpl::hoverAt(const QPoint& pos, const FrameInput& i
     m_hover = {true, hit.series, hit.point, pos};
     HoverResult r{changed, QString()};
     if (m_tooltipVisible) {
-        const ScatterSeries& s = m_series.at(hit.series);
-        const QPointF& p = s.points.at(hit.point);
-        r.tooltip = QStringLiteral("%1\nx: %2\ny: %3")
-                        .arg(s.name.isEmpty() ? QStringLiteral("Series") : s.name,
-                             formatChartNumber(p.x()), formatChartNumber(p.y()));
+        const QPointF& p = m_series.at(hit.series).points.at(hit.point);
+        r.tooltip =
+            QStringLiteral("%1\nx: %2\ny: %3")
+                .arg(seriesLabel(hit.series), formatChartNumber(p.x()), formatChartNumber(p.y()));
     }
     return r;
-}
-
-bool MOXQScatterChartImpl::clearHover()
-{
-    const bool was = m_hover.active;
-    m_hover = ScatterHoverState();
-    return was;
-}
-
-int MOXQScatterChartImpl::toggleLegendAt(const QPointF& pos, const FrameInput& in)
-{
-    const int hit =
-        toggleSeriesAt(m_series, legendItems(in, plotRect(in.size, in.legendPosition)), pos);
-    if (hit >= 0) clearHover();
-    return hit;
 }
 
 void MOXQScatterChartImpl::paint(QPainter& painter, const FrameInput& in) const
@@ -237,7 +159,7 @@ void MOXQScatterChartImpl::paint(QPainter& painter, const FrameInput& in) const
     for (int si = 0; si < m_series.size(); ++si) {
         const ScatterSeries& s = m_series.at(si);
         if (!s.visible) continue;
-        const QColor color = pointColor(si, theme);
+        const QColor color = seriesColorAt(si, theme);
         const double size = symbolSize(s);
         for (int pi = 0; pi < s.points.size(); ++pi) {
             if (!finitePoint(s.points.at(pi))) continue;
