@@ -325,9 +325,14 @@ bool MOXQResourceManager::getTextStyle(const QString& name, TextStyleDesc& style
     return true;
 }
 
+MOXQResourceManagerImpl* MOXQResourceManager::writableLayer() const
+{
+    return m_projectSwitch ? m_project.get() : m_skin.get();
+}
+
 void MOXQResourceManager::setFillStyle(const QString& name, FillStyle& style)
 {
-    MOXQResourceManagerImpl* layer = m_projectSwitch ? m_project.get() : m_skin.get();
+    MOXQResourceManagerImpl* layer = writableLayer();
     if (!layer) return;
     FillStyle stored = style;
     stored.name = name;
@@ -336,7 +341,7 @@ void MOXQResourceManager::setFillStyle(const QString& name, FillStyle& style)
 
 void MOXQResourceManager::setTextStyle(const QString& name, TextStyleDesc& style)
 {
-    MOXQResourceManagerImpl* layer = m_projectSwitch ? m_project.get() : m_skin.get();
+    MOXQResourceManagerImpl* layer = writableLayer();
     if (!layer) return;
     TextStyleDesc stored = style;
     stored.name = name;

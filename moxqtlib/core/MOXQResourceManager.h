@@ -158,6 +158,8 @@ public:
 private:
     MOXQResourceManager();
     MOXQResourceManagerImpl* lookupLayer() const;
+    // Where styles set at run time go: the project layer while it is switched in, else the skin.
+    MOXQResourceManagerImpl* writableLayer() const;
     // Parses the last style document of `layer` into its styles; false without one, when it
     // does not parse or has no "style" member.
     bool loadLayerStyles(MOXQResourceManagerImpl* layer) const;
