@@ -1,14 +1,14 @@
 #include "ChartCartesian.h"
 #include "MOXQBarChart.h"
+#include "TestSupport.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
 using namespace MOXQtLib;
+using testsupport::sendMouse;
 
 namespace {
 
@@ -34,40 +34,32 @@ BarSeries bars(const QString& name, const QVector<double>& values, bool visible 
     return s;
 }
 
-void sendMouse(QWidget* w, QEvent::Type type, const QPoint& pos)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, pos, button, button, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 } // namespace
 
 TEST(BarChart, ValueRanges)
 {
+    // 8 % of the span above, 5 % below; hidden and non-finite values are no data. With only
+    // negative values the zero line stays in the range.
+    const struct
+    {
+        QVector<BarSeries> series;
+        double lo, hi;
+    } cases[] = {
+        {{}, 0, 1},
+        {{bars("a", {0, 0, 0})}, 0, 1.08},
+        {{bars("a", {-50, 100}), bars("hidden", {-1000, 5000}, false)}, -57.5, 112},
+        {{bars("a", {kNaN, 10, kInf, -kInf})}, 0, 10.8},
+        {{bars("a", {-5, -3})}, -5.25, 0.4},
+    };
     MOXQBarChartImpl m(nullptr);
-    m.setSeries({});
-    BarValueRange r = m.valueRange();
-    EXPECT_TRUE(r.empty);
-    EXPECT_DOUBLE_EQ(r.lo, 0.0);
-    EXPECT_DOUBLE_EQ(r.hi, 1.0);
-
-    m.setSeries({bars("a", {0, 0, 0})});
-    r = m.valueRange();
-    EXPECT_DOUBLE_EQ(r.lo, 0.0);
-    EXPECT_DOUBLE_EQ(r.hi, 1.08);
-
-    // Mixed signs: 8 % of the span above, 5 % below.
-    m.setSeries({bars("a", {-50, 100}), bars("hidden", {-1000, 5000}, false)});
-    r = m.valueRange();
-    EXPECT_DOUBLE_EQ(r.lo, -57.5);
-    EXPECT_DOUBLE_EQ(r.hi, 112.0);
-
-    // Only negative values: the zero line stays in the range, so bars hang inside the plot.
-    m.setSeries({bars("a", {-5, -3})});
-    r = m.valueRange();
-    EXPECT_DOUBLE_EQ(r.lo, -5.25);
-    EXPECT_DOUBLE_EQ(r.hi, 0.4);
+    for (const auto& k : cases) {
+        m.setSeries(k.series);
+        const BarValueRange r = m.valueRange();
+        EXPECT_EQ(r.empty, k.series.isEmpty());
+        EXPECT_DOUBLE_EQ(r.lo, k.lo) << k.hi;
+        EXPECT_DOUBLE_EQ(r.hi, k.hi) << k.hi;
+    }
+    // So the negative bars hang from the baseline inside the plot.
     const BarGeometry g = m.geometry(frame());
     EXPECT_GT(g.baseline, g.plot.top());
     EXPECT_LT(g.baseline, g.plot.bottom());
@@ -76,12 +68,6 @@ TEST(BarChart, ValueRanges)
         EXPECT_LE(b.rect.bottom(), g.plot.bottom() + 1e-9);
         EXPECT_DOUBLE_EQ(b.rect.top(), g.baseline);
     }
-
-    // Non-finite values are not data.
-    m.setSeries({bars("a", {kNaN, 10, kInf, -kInf})});
-    r = m.valueRange();
-    EXPECT_DOUBLE_EQ(r.lo, 0.0);
-    EXPECT_DOUBLE_EQ(r.hi, 10.8);
     m.setSeries({bars("a", {kNaN, kInf})});
     EXPECT_TRUE(m.valueRange().empty);
 }
@@ -247,12 +233,8 @@ TEST(BarChart, WidgetDropsHoverOnNewDataAndLegendClick)
     EXPECT_TRUE(chart.tooltipText().isEmpty());
     EXPECT_FALSE(chart.impl()->hover().active);
 
-    sendMouse(&chart, QEvent::MouseMove,
-              chart.impl()
-                  ->geometry(ChartCartesian::frameInput(chart))
-                  .bars.at(0)
-                  .rect.center()
-                  .toPoint());
+    const BarGeometry fresh = chart.impl()->geometry(ChartCartesian::frameInput(chart));
+    sendMouse(&chart, QEvent::MouseMove, fresh.bars.at(0).rect.center().toPoint());
     EXPECT_FALSE(chart.tooltipText().isEmpty());
     const auto items = chart.impl()->legendItems(ChartCartesian::frameInput(chart), g.plot);
     sendMouse(&chart, QEvent::MouseButtonPress, items.at(0).rect.center().toPoint());

@@ -29,12 +29,6 @@ TEST(ChartControls, CreatedByTypeNameAndWrittenBack)
 {
     init();
     registerChartControls();
-    const ControlInfo* pie = moxGetControlInfo("qtopenglpiechart");
-    ASSERT_NE(pie, nullptr);
-    EXPECT_EQ(pie->description, "OpenGL Pie Chart");
-    EXPECT_EQ(pie->shortName, "pieChart");
-    EXPECT_TRUE(pie->properties.isEmpty());
-
     QWidget parent;
     const Json::Value json =
         parsedJson(R"({"name": "sales", "x": 10, "y": 20, "w": 400, "h": 300})");
@@ -70,21 +64,14 @@ TEST(ChartControls, CreatedByTypeNameAndWrittenBack)
     }
 }
 
-TEST(ChartControls, JsonDataAppliedOnceAndHostileInputIgnored)
+TEST(ChartControls, JsonDataAppliedOnceAndNeverReachesTheData)
 {
+    // Hostile keys are the shared control reader's (tested with the library); a chart only has
+    // to declare the property and keep its data out of the page.
     QWidget parent;
     auto* chart = new MOXQBarChart(&parent);
-    EXPECT_EQ(chart->categories().size(), 7);
-    chart->setProperty("jsonData", QStringLiteral(R"({"name": "first"})"));
+    chart->setProperty("jsonData", QStringLiteral(R"({"name": "first", "series": []})"));
     chart->setProperty("jsonData", QStringLiteral(R"({"name": "second"})"));
     EXPECT_EQ(chart->objectName(), "first");
-
-    for (const char* text : {"null", "[1, 2]", R"({"name": 5, "x": "a", "w": null})",
-                             R"({"attr": {"a": {"b": [[[{}]]]}}, "theme": 3, "layout": 7})",
-                             R"({"minWidth": 1e300, "h": -99999999999})"}) {
-        Json::Value v = parsedJson(text);
-        chart->readJsonValue(&v);
-    }
     EXPECT_EQ(chart->series().size(), 1);
-    EXPECT_GE(chart->minimumWidth(), 0);
 }

@@ -2,8 +2,6 @@
 #include "MOXQFinancialChartImpl.h"
 #include "TestSupport.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -24,23 +22,11 @@ protected:
         chart.resize(800, 500);
     }
 
-    void send(QEvent::Type type, const QPoint& p, Qt::MouseButton button, Qt::MouseButtons buttons)
-    {
-        QMouseEvent e(type, QPointF(p), button, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(&chart, &e);
-    }
     void move(const QPoint& p, Qt::MouseButtons buttons = Qt::NoButton)
     {
-        send(QEvent::MouseMove, p, Qt::NoButton, buttons);
+        testsupport::sendMouse(&chart, QEvent::MouseMove, p, buttons);
     }
-    void press(const QPoint& p)
-    {
-        send(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-    }
-    void release(const QPoint& p)
-    {
-        send(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
-    }
+    void press(const QPoint& p) { testsupport::sendMouse(&chart, QEvent::MouseButtonPress, p); }
 
     FinancialLayout layout() const { return impl->layout(chart.size()); }
     QPoint at(double x, double y) const { return QPoint(int(std::lround(x)), int(std::lround(y))); }
@@ -215,8 +201,7 @@ TEST_F(FinancialChartTest, HoverNeedsVisibleTooltipsAndATrigger)
     impl->setTooltipTrigger(TooltipItem);
     move(last);
     EXPECT_TRUE(impl->hoverActive());
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&chart, &leave);
+    testsupport::sendMouse(&chart, QEvent::Leave);
     EXPECT_FALSE(impl->hoverActive());
     EXPECT_TRUE(chart.tooltipText().isEmpty());
 }
@@ -251,7 +236,8 @@ TEST_F(FinancialChartTest, RangeDragsByMouseAndEndsWhenTheReleaseWasMissed)
     move(at(bar.left() + bar.width() * 0.2, y), Qt::LeftButton);
     EXPECT_NEAR(impl->rangeSelector().start(), 0.1, 0.01);
     EXPECT_NEAR(impl->rangeSelector().end() - impl->rangeSelector().start(), span, 1e-9);
-    release(at(bar.left() + bar.width() * 0.2, y));
+    testsupport::sendMouse(&chart, QEvent::MouseButtonRelease,
+                           at(bar.left() + bar.width() * 0.2, y));
     EXPECT_FALSE(impl->isDraggingRange());
 
     press(at(bar.left() + bar.width() * 0.9, bar.top() - 20)); // off the bar

@@ -4,8 +4,6 @@
 #include "MOXQLineChartImpl.h"
 #include "TestSupport.h"
 
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -43,18 +41,7 @@ struct Chart
     }
     MOXQLineChartImpl& m() { return *w.impl(); }
     MOXQLineChartImpl::Frame frame() { return m().frame(kSize); }
-    void send(QEvent::Type type, const QPointF& pos, Qt::MouseButton button,
-              Qt::MouseButtons buttons)
-    {
-        QMouseEvent e(type, pos, button, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(&w, &e);
-    }
-    void move(const QPointF& pos) { send(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton); }
-    void click(const QPointF& pos)
-    {
-        send(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-    }
+    void move(const QPointF& pos) { testsupport::sendMouse(&w, QEvent::MouseMove, pos); }
     QPointF pointOf(int series, int index)
     {
         const LineSeries& s = m().series().at(series);
@@ -75,37 +62,34 @@ void fillMultiLine(Chart& c)
 
 TEST(LineChartGeometry, ValueRangeRules)
 {
-    ValueRange r = LineChartGeometry::valueRangeFor(true, 150, 260);
-    EXPECT_DOUBLE_EQ(r.lo, 0);
-    EXPECT_DOUBLE_EQ(r.hi, 260 + 0.08 * 110);
-    r = LineChartGeometry::valueRangeFor(true, 5, 5);
-    EXPECT_DOUBLE_EQ(r.lo, 0);
-    EXPECT_NEAR(r.hi, 6.16, 1e-12);
-    r = LineChartGeometry::valueRangeFor(true, -5, -5);
-    EXPECT_NEAR(r.lo, -6.1, 1e-12);
-    EXPECT_NEAR(r.hi, -3.84, 1e-12);
-    r = LineChartGeometry::valueRangeFor(true, -20, 80);
-    EXPECT_DOUBLE_EQ(r.lo, -25);
-    EXPECT_DOUBLE_EQ(r.hi, 88);
-    r = LineChartGeometry::valueRangeFor(false, 0, 0);
-    EXPECT_DOUBLE_EQ(r.lo, 0);
-    EXPECT_DOUBLE_EQ(r.hi, 1);
+    // From zero (or below it) to 8 % over the top; a flat or empty series still has a span.
+    const struct
+    {
+        bool valid;
+        double min, max, lo, hi;
+    } cases[] = {{true, 150, 260, 0, 268.8},
+                 {true, 5, 5, 0, 6.16},
+                 {true, -5, -5, -6.1, -3.84},
+                 {true, -20, 80, -25, 88},
+                 {false, 0, 0, 0, 1}};
+    for (const auto& k : cases) {
+        const ValueRange r = LineChartGeometry::valueRangeFor(k.valid, k.min, k.max);
+        EXPECT_NEAR(r.lo, k.lo, 1e-9) << k.min << " " << k.max;
+        EXPECT_NEAR(r.hi, k.hi, 1e-9) << k.min << " " << k.max;
+    }
 
     // The model leaves out hidden series and non-finite values, and empty data is 0..1.
     Chart c;
     c.w.setSeries({series("a", {kNaN, 10, kInf, 20, -kInf}), series("b", {1000})});
     c.m().toggleSeries(1);
-    r = c.m().valueRange(0, 4);
-    EXPECT_DOUBLE_EQ(r.lo, 0);
-    EXPECT_DOUBLE_EQ(r.hi, 20 + 0.08 * 10);
+    ValueRange r = c.m().valueRange(0, 4);
+    EXPECT_TRUE(r.lo == 0 && r.hi == 20 + 0.08 * 10) << r.lo << " " << r.hi;
     c.w.setSeries({series("nan", {kNaN, kNaN})});
     r = c.m().valueRange(0, 1);
-    EXPECT_DOUBLE_EQ(r.lo, 0);
-    EXPECT_DOUBLE_EQ(r.hi, 1);
+    EXPECT_TRUE(r.lo == 0 && r.hi == 1) << r.lo << " " << r.hi;
     c.w.setSeries({});
     r = c.frame().map.range;
-    EXPECT_DOUBLE_EQ(r.lo, 0);
-    EXPECT_DOUBLE_EQ(r.hi, 1);
+    EXPECT_TRUE(r.lo == 0 && r.hi == 1) << r.lo << " " << r.hi;
 }
 
 TEST(LineChartGeometry, PlotRectAndRangeBarPerLegendPosition)
@@ -191,8 +175,7 @@ TEST(LineChartHover, ItemWithinFourteenPixels)
     // Leaving clears what a hover set.
     c.move(tue);
     ASSERT_TRUE(c.m().hoverState().active);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&c.w, &leave);
+    testsupport::sendMouse(&c.w, QEvent::Leave);
     EXPECT_FALSE(c.m().hoverState().active);
     EXPECT_TRUE(c.w.tooltipText().isEmpty());
 }
@@ -229,16 +212,16 @@ TEST(LineChartLegend, ToggleKeepsColoursAndRescales)
     const double hiBefore = c.frame().map.range.hi;
     const auto items = c.m().legendItems(c.frame(), kSize, c.w.font());
     ASSERT_EQ(items.size(), 3);
-    c.click(items.at(2).rect.center());
+    testsupport::click(&c.w, items.at(2).rect.center());
     EXPECT_FALSE(c.m().series().at(2).visible);
     EXPECT_LT(c.frame().map.range.hi, hiBefore); // 410 no longer counts
-    c.click(items.at(0).rect.center());
+    testsupport::click(&c.w, items.at(0).rect.center());
     EXPECT_EQ(c.m().colorOf(2), direct);
     const auto hidden = c.m().legendItems(c.frame(), kSize, c.w.font());
     EXPECT_FALSE(hidden.at(0).visible);
     EXPECT_EQ(hidden.at(1).color, c.m().colorOf(1));
-    c.click(items.at(2).rect.center());
-    c.click(items.at(0).rect.center());
+    testsupport::click(&c.w, items.at(2).rect.center());
+    testsupport::click(&c.w, items.at(0).rect.center());
     EXPECT_TRUE(c.m().series().at(0).visible && c.m().series().at(2).visible);
     EXPECT_DOUBLE_EQ(c.frame().map.range.hi, hiBefore);
     EXPECT_FALSE(c.m().toggleSeries(-1));
@@ -280,7 +263,7 @@ TEST(LineChartFaults, NewDataClearsHoverAndBadInputDrawsSafely)
     c.w.setSeries({});
     c.w.setCategories({});
     c.move(plot.center());
-    c.click(plot.center());
+    testsupport::click(&c.w, plot.center());
     EXPECT_FALSE(c.m().hoverState().active);
     const QImage empty = c.w.renderImage();
     EXPECT_GT(testsupport::colorShare(empty, c.w.chartTheme().plotArea), 0.5);
@@ -302,9 +285,10 @@ TEST(LineChartFaults, MoveWithoutButtonEndsMissedDrag)
     const QRectF bar = c.m().rangeBarRect(c.frame());
     const QRectF sel = c.m().rangeSelector().selectionRect(bar);
     const QPointF grip(sel.left(), bar.center().y());
-    c.send(QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    testsupport::sendMouse(&c.w, QEvent::MouseButtonPress, grip);
     ASSERT_TRUE(c.m().rangeSelector().isDragging());
-    c.send(QEvent::MouseMove, grip - QPointF(bar.width() / 4, 0), Qt::NoButton, Qt::LeftButton);
+    testsupport::sendMouse(&c.w, QEvent::MouseMove, grip - QPointF(bar.width() / 4, 0),
+                           Qt::LeftButton);
     EXPECT_NEAR(c.m().rangeSelector().start(), 0.25, 0.01);
     EXPECT_EQ(c.frame().first, 24);
     // The release went elsewhere: the next plain move ends the drag and moves nothing.

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace MOXQtLib;
 
@@ -33,22 +34,25 @@ QVector<double> denseValues(int n)
     return v;
 }
 
-QImage draw(const QVector<QPointF>& points, double bottom, bool area)
+// Paints an area path (when given) and the line through `points` as the chart does.
+QImage draw(const QVector<QPointF>& points, const QPainterPath& area, bool line = true)
 {
     QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath line = LineChartGeometry::linePath(points, false);
-    if (area) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(35, 128, 224, 41));
-        p.drawPath(LineChartGeometry::areaPath(line, points, bottom));
-    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(35, 128, 224, 41));
+    p.drawPath(area);
     p.setPen(QPen(QColor(35, 128, 224), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(line);
+    if (line) p.drawPath(LineChartGeometry::linePath(points, false));
     return image;
+}
+
+QPainterPath areaOf(const QVector<QPointF>& points, double bottom)
+{
+    return LineChartGeometry::areaPath(LineChartGeometry::linePath(points, false), points, bottom);
 }
 
 } // namespace
@@ -74,45 +78,30 @@ TEST(LineColumnReducer, DrawsTheSamePictureAsEveryPoint)
         EXPECT_LE(reduced.size(), 4 * 381);
         EXPECT_LT(reduced.size(), all.size() * 3 / 4);
         // Every pixel column keeps its highest and lowest point.
-        QVector<double> top(400, 1e9), low(400, -1e9), rtop(400, 1e9), rlow(400, -1e9);
-        for (const QPointF& p : all) {
-            const int c = int(std::floor(p.x()));
-            top[c] = std::min(top[c], p.y());
-            low[c] = std::max(low[c], p.y());
-        }
-        for (const QPointF& p : reduced) {
-            const int c = int(std::floor(p.x()));
-            rtop[c] = std::min(rtop[c], p.y());
-            rlow[c] = std::max(rlow[c], p.y());
-        }
-        int wrong = 0;
-        for (int c = 0; c < 400; ++c)
-            wrong += (top[c] != rtop[c] || low[c] != rlow[c]);
-        EXPECT_EQ(wrong, 0);
+        auto extremes = [](const QVector<QPointF>& points) {
+            std::vector<std::pair<double, double>> columns(400, {1e9, -1e9});
+            for (const QPointF& p : points) {
+                auto& c = columns[std::size_t(std::floor(p.x()))];
+                c = {std::min(c.first, p.y()), std::max(c.second, p.y())};
+            }
+            return columns;
+        };
+        EXPECT_TRUE(extremes(reduced) == extremes(all));
         EXPECT_EQ(reduced.first(), all.first());
         EXPECT_EQ(reduced.last(), all.last());
         for (bool area : {false, true}) {
-            const QImage full = draw(all, map.plot.bottom(), area);
-            const QImage fast = draw(reduced, map.plot.bottom(), area);
+            const double bottom = map.plot.bottom();
+            const QImage full = draw(all, area ? areaOf(all, bottom) : QPainterPath());
+            const QImage fast = draw(reduced, area ? areaOf(reduced, bottom) : QPainterPath());
             // Only the antialiased spill of the stroke beside each column's extremes differs.
             EXPECT_LT(testsupport::differingShare(full, fast, 40), 0.06) << area;
             EXPECT_LT(testsupport::differingShare(full, fast, 16), 0.08) << area;
         }
     }
     // The strip-built area covers the same pixels as the single polygon.
-    QImage a(400, 300, QImage::Format_ARGB32_Premultiplied), b = a;
-    a.fill(Qt::white);
-    b.fill(Qt::white);
     const QVector<QPointF> some = all.mid(0, 5000);
-    for (QImage* img : {&a, &b}) {
-        QPainter p(img);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(35, 128, 224, 41));
-        p.drawPath(img == &a ? LineChartGeometry::areaPath(LineChartGeometry::linePath(some, false),
-                                                           some, 290)
-                             : LineChartGeometry::stripAreaPath(some, 290));
-    }
+    const QImage a = draw(some, areaOf(some, 290), false);
+    const QImage b = draw(some, LineChartGeometry::stripAreaPath(some, 290), false);
     EXPECT_LT(testsupport::differingShare(a, b, 6), 0.002);
 }
 

@@ -2,9 +2,7 @@
 #include "MOXQOpenGLPieChartImpl.h"
 #include "TestSupport.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -30,14 +28,7 @@ QVector<PieSlice> slicesOf(std::initializer_list<double> values)
 
 void moveMouse(QWidget& w, const QPoint& pos)
 {
-    QMouseEvent e(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &e);
-}
-
-void click(QWidget& w, const QPointF& pos)
-{
-    QMouseEvent e(QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &e);
+    testsupport::sendMouse(&w, QEvent::MouseMove, pos);
 }
 
 // A chart fully drawn (no entry animation) at a fixed size.
@@ -101,24 +92,26 @@ TEST(PieChart, AnglesRadiusAndHugeValues)
 {
     Chart c;
     MOXQOpenGLPieChart& w = c.w;
-    w.setAngleRange(-90, 720);
-    EXPECT_DOUBLE_EQ(w.startAngle(), 270);
-    EXPECT_DOUBLE_EQ(w.sweep(), 360);
-    w.setAngleRange(kNaN, kInf); // start kept, sweep a full turn
-    EXPECT_DOUBLE_EQ(w.startAngle(), 270);
-    EXPECT_DOUBLE_EQ(w.sweep(), 360);
-    w.setAngleRange(-1e-14, 0); // lands on 360 after the modulo
-    EXPECT_DOUBLE_EQ(w.startAngle(), 0);
-    EXPECT_DOUBLE_EQ(w.sweep(), 1);
-    w.setAngleRange(-1e300, 90); // no turn-by-turn loop
+    // Start wrapped into 0..360 without a turn-by-turn loop (a tiny negative start that the
+    // modulo lands on 360 is 0), sweep clamped to 1..360; non-finite input keeps the start and
+    // makes a full turn.
+    const struct
+    {
+        double start, sweep, wantStart, wantSweep;
+    } angles[] = {{-90, 720, 270, 360}, {kNaN, kInf, 270, 360}, {-1e-14, 0, 0, 1}};
+    for (const auto& k : angles) {
+        w.setAngleRange(k.start, k.sweep);
+        EXPECT_DOUBLE_EQ(w.startAngle(), k.wantStart) << k.start;
+        EXPECT_DOUBLE_EQ(w.sweep(), k.wantSweep) << k.start;
+    }
+    w.setAngleRange(-1e300, 90);
     EXPECT_TRUE(w.startAngle() >= 0 && w.startAngle() < 360);
-    w.setInnerRadius(0.95);
-    EXPECT_DOUBLE_EQ(w.innerRadius(), 0.8);
-    w.setInnerRadius(-1);
-    EXPECT_DOUBLE_EQ(w.innerRadius(), 0);
-    w.setInnerRadius(0.3);
-    w.setInnerRadius(kNaN);
-    EXPECT_DOUBLE_EQ(w.innerRadius(), 0.3);
+    // The inner radius is clamped to 0..0.8; NaN keeps the last one.
+    const std::pair<double, double> radii[] = {{0.95, 0.8}, {-1, 0}, {0.3, 0.3}, {kNaN, 0.3}};
+    for (const auto& r : radii) {
+        w.setInnerRadius(r.first);
+        EXPECT_DOUBLE_EQ(w.innerRadius(), r.second) << r.first;
+    }
 
     // Values whose sum overflows still share the pie; non-finite values are stored as 0.
     w.setAngleRange(0, 360);
@@ -153,13 +146,13 @@ TEST(PieChart, HoverTooltipAndLegendToggle)
     const auto items = w.impl()->legendItems();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items.at(0).name, "Slice 1");
-    click(w, items.at(0).rect.center());
+    testsupport::click(&w, items.at(0).rect.center());
     EXPECT_FALSE(w.slices().at(0).visible);
     ASSERT_EQ(w.impl()->arcs().size(), 1);
     EXPECT_EQ(w.impl()->arcs().at(0).color, second);
     EXPECT_DOUBLE_EQ(w.impl()->arcs().at(0).span, 360);
     EXPECT_EQ(w.impl()->legendItems().size(), 2); // hidden slices stay listed
-    click(w, items.at(0).rect.center());
+    testsupport::click(&w, items.at(0).rect.center());
     EXPECT_TRUE(w.slices().at(0).visible);
 
     // Switching hovering off clears it and keeps it off.

@@ -1,8 +1,6 @@
 #include "ChartCartesian.h"
 #include "MOXQScatterChart.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,17 +40,14 @@ TEST(ScatterChart, Ranges)
 {
     MOXQScatterChartImpl m(nullptr);
     ScatterRange x, y;
-    m.setSeries({});
-    m.ranges(&x, &y);
-    EXPECT_DOUBLE_EQ(x.lo, 0.0);
-    EXPECT_DOUBLE_EQ(x.hi, 1.0);
-    EXPECT_DOUBLE_EQ(y.hi, 1.0);
-
-    m.setSeries({points("hidden", {{100, 100}, {200, -50}}, 8, false)});
-    m.ranges(&x, &y);
-    EXPECT_DOUBLE_EQ(x.lo, 0.0);
-    EXPECT_DOUBLE_EQ(y.hi, 1.0);
-    EXPECT_FALSE(m.hasPoints());
+    // No series, or only hidden ones: the unit ranges.
+    for (const QVector<ScatterSeries>& none :
+         {QVector<ScatterSeries>(), {points("hidden", {{100, 100}, {200, -50}}, 8, false)}}) {
+        m.setSeries(none);
+        m.ranges(&x, &y);
+        EXPECT_TRUE(x.lo == 0 && x.hi == 1 && y.lo == 0 && y.hi == 1);
+        EXPECT_FALSE(m.hasPoints());
+    }
 
     // One x value: the range opens by 1 on each side, then widens by 8 % of its span.
     m.setSeries(QVector<ScatterSeries>(m.series())
@@ -125,31 +120,6 @@ TEST(ScatterChart, HoverFollowsAnimatedPositions)
     EXPECT_FALSE(m.hover().active);
     EXPECT_TRUE(m.hoverAt(finalPos.toPoint(), frame()).tooltip.isEmpty());
     EXPECT_FALSE(m.hover().active);
-}
-
-TEST(ScatterChart, WidgetHoverLegendAndNewData)
-{
-    MOXQScatterChart chart;
-    chart.resize(800, 500);
-    chart.setAnimationEnabled(false);
-    const ChartCartesian::FrameInput in = ChartCartesian::frameInput(chart);
-    const QPoint first = chart.impl()->geometry(in).map(QPointF(8, 15)).toPoint();
-    QMouseEvent move(QEvent::MouseMove, first, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&chart, &move);
-    EXPECT_EQ(chart.tooltipText(), "Series A\nx: 8\ny: 15");
-
-    chart.setSeries({points("", {{1, 1}})});
-    EXPECT_TRUE(chart.tooltipText().isEmpty());
-    EXPECT_FALSE(chart.impl()->hover().active);
-
-    const auto items =
-        chart.impl()->legendItems(in, chart.impl()->plotRect(in.size, in.legendPosition));
-    ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items.at(0).name, "Series 1");
-    QMouseEvent press(QEvent::MouseButtonPress, items.at(0).rect.center().toPoint(), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&chart, &press);
-    EXPECT_FALSE(chart.series().at(0).visible);
 }
 
 TEST(ScatterChart, BadInputDrawsWithoutCrashing)

@@ -4,9 +4,6 @@
 #include "MOXQResourceManager.h"
 #include "TestSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QWidget>
 
@@ -14,34 +11,13 @@ namespace ctltest {
 
 using namespace MOXQtLib;
 
-bool writeFile(const QString& path, const QByteArray& data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-namespace {
-
-QByteArray utf16le(const QString& text)
-{
-    QByteArray out("\xFF\xFE", 2);
-    for (QChar c : text) {
-        out.append(char(c.unicode() & 0xff));
-        out.append(char(c.unicode() >> 8));
-    }
-    return out;
-}
-
-} // namespace
-
 void loadTestResources()
 {
     static bool loaded = false;
     if (loaded) return;
     loaded = true;
     const QString dir = testsupport::tempDir(QStringLiteral("control-skin"));
-    writeFile(dir + "/style.json", R"({"style": [
+    testsupport::writeFile(dir + "/style.json", R"({"style": [
         {"type": 1, "name": "fillA", "drawImg": false, "clr": "FF112233"},
         {"type": 1, "name": "fillB", "drawImg": false, "clr": "FF445566"},
         {"type": 1, "name": "fillC", "drawImg": false, "clr": "FF778899"},
@@ -50,8 +26,9 @@ void loadTestResources()
         {"type": 2, "name": "textGreen", "size": 12, "clr": "FF00FF00"}]})");
     MOXQResourceManager* manager = MOXQResourceManager::getInstance();
     manager->setSkinDirPath(dir + "/");
-    manager->readLanguage(utf16le(QStringLiteral("Language\tEnglish\tGerman\r\n"
-                                                 "ok\tOK\tJa\r\ncancel\tCancel\tAbbrechen\r\n")));
+    manager->readLanguage(
+        testsupport::utf16le(QStringLiteral("Language\tEnglish\tGerman\r\n"
+                                            "ok\tOK\tJa\r\ncancel\tCancel\tAbbrechen\r\n")));
     manager->setCurrentLanguage(QStringLiteral("English"));
 }
 

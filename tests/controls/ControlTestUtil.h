@@ -33,7 +33,5 @@ template <class T> std::unique_ptr<T> controlFrom(const Json::Value& json)
 Json::Value written(QWidget* control);
 // Paints a widget (through its paint event) into an image of its size.
 QImage rendered(QWidget* widget);
-// Writes `data` to `path`, creating folders.
-bool writeFile(const QString& path, const QByteArray& data);
 
 } // namespace ctltest

@@ -99,9 +99,9 @@ TEST(Label, ThemeRefreshRestylesButNeverRetitles)
 {
     ctltest::loadTestResources();
     const QString dir = testsupport::tempDir("label-theme");
-    ctltest::writeFile(dir + "/style.json",
-                       R"({"style": [{"type": 2, "name": "themed", "size": 25}]})");
-    ctltest::writeFile(dir + "/theme.json", R"({"elements": [{"child": [
+    testsupport::writeFile(dir + "/style.json",
+                           R"({"style": [{"type": 2, "name": "themed", "size": 25}]})");
+    testsupport::writeFile(dir + "/theme.json", R"({"elements": [{"child": [
         {"name": "qtlabel", "style": [["themed", 2, 0]], "attr": {"text": "Themed"}}]}]})");
     MOXQResourceManager* manager = MOXQResourceManager::getInstance();
     auto label = controlFrom<MOXQLabel>(parsed(R"({"attr": {"text": "Mine"}})"));

@@ -2,21 +2,16 @@
 
 // Small builders of theme and skin content for the resource tests.
 
+#include "TestSupport.h"
+
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QString>
 
 namespace restest {
 
-inline bool writeFile(const QString& path, const QByteArray& data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
+using testsupport::utf16le;
+using testsupport::writeFile;
 
 inline QByteArray pngBytes(const QColor& color, int w = 4, int h = 4)
 {
@@ -27,18 +22,6 @@ inline QByteArray pngBytes(const QColor& color, int w = 4, int h = 4)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
-}
-
-// UTF-16 little-endian text, the form of language files.
-inline QByteArray utf16le(const QString& text, bool bom = true)
-{
-    QByteArray out;
-    if (bom) out.append("\xFF\xFE", 2);
-    for (QChar c : text) {
-        out.append(char(c.unicode() & 0xff));
-        out.append(char(c.unicode() >> 8));
-    }
-    return out;
 }
 
 // A style document with one fill style (colour `clr`) and one text style of size `size`.

@@ -45,36 +45,32 @@ public:
                 e.claimedSize >= 0 ? std::uint32_t(e.claimedSize) : std::uint32_t(e.data.size());
             const std::uint32_t offset = std::uint32_t(out.size());
             const std::uint16_t method = e.deflate ? 8 : 0;
+            // From "flags" to "extra length", the local and the central header agree.
+            auto shared = [&](QByteArray& to) {
+                put16(to, 0);
+                put16(to, method);
+                put16(to, 0);
+                put16(to, 0x21);
+                put32(to, crc);
+                put32(to, std::uint32_t(packed.size()));
+                put32(to, size);
+                put16(to, std::uint16_t(e.name.size()));
+                put16(to, 0);
+            };
             put32(out, 0x04034b50);
             put16(out, 20);
-            put16(out, 0);
-            put16(out, method);
-            put16(out, 0);
-            put16(out, 0x21);
-            put32(out, crc);
-            put32(out, std::uint32_t(packed.size()));
-            put32(out, size);
-            put16(out, std::uint16_t(e.name.size()));
-            put16(out, 0);
+            shared(out);
             out.append(e.name.data(), int(e.name.size()));
             out.append(packed);
 
             put32(central, 0x02014b50);
             put16(central, 20);
             put16(central, 20);
-            put16(central, 0);
-            put16(central, method);
-            put16(central, 0);
-            put16(central, 0x21);
-            put32(central, crc);
-            put32(central, std::uint32_t(packed.size()));
-            put32(central, size);
-            put16(central, std::uint16_t(e.name.size()));
-            put16(central, 0);
-            put16(central, 0);
-            put16(central, 0);
-            put16(central, 0);
-            put32(central, 0);
+            shared(central);
+            put16(central, 0); // comment length
+            put16(central, 0); // disk
+            put16(central, 0); // internal attributes
+            put32(central, 0); // external attributes
             put32(central, offset);
             central.append(e.name.data(), int(e.name.size()));
         }

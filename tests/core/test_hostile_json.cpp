@@ -2,6 +2,7 @@
 #include "MOXQtLib.h"
 #include "ProbeControl.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <qnumeric.h>
 
@@ -11,58 +12,28 @@ using namespace MOXQtLib;
 
 namespace {
 
-const char* const kKeys[] = {"name",
-                             "tooltip",
-                             "visibility",
-                             "enable",
-                             "layout",
-                             "x",
-                             "y",
-                             "w",
-                             "h",
-                             "absoluteLayout",
-                             "absoluteDockHor",
-                             "absoluteDockVer",
-                             "absoluteDockOffsetX",
-                             "absoluteDockOffsetY",
-                             "widthPolicy",
-                             "heightPolicy",
-                             "minWidth",
-                             "minHeight",
-                             "maxWidth",
-                             "maxHeight",
-                             "attr",
-                             "theme",
-                             "text",
-                             "look",
-                             "type",
-                             "child"};
+// Every key a control reads, except "visibility" and "enable": booleans also accept numbers.
+const QStringList kKeys =
+    QStringLiteral("name tooltip layout x y w h absoluteLayout absoluteDockHor "
+                   "absoluteDockVer absoluteDockOffsetX absoluteDockOffsetY widthPolicy "
+                   "heightPolicy minWidth minHeight maxWidth maxHeight attr theme text "
+                   "look type child")
+        .split(' ');
 
-const char* const kWrongValues[] = {"null",
-                                    "true",
-                                    "\"str\"",
-                                    "[]",
-                                    "[1, {\"a\": null}]",
-                                    "{}",
-                                    "{\"type\": \"1\", \"ratio\": []}",
-                                    "1e300",
-                                    "-1e300",
-                                    "18446744073709551615",
-                                    "-9223372036854775808",
-                                    "2147483648",
-                                    "0.5"};
+const QStringList kWrongValues =
+    QStringLiteral(R"(null|true|"str"|[]|[1, {"a": null}]|{}|{"type": "1", "ratio": []}|1e300|)"
+                   R"(-1e300|18446744073709551615|-9223372036854775808|2147483648|0.5)")
+        .split('|');
 
 } // namespace
 
 TEST(HostileJson, WrongTypesEverywhereKeepTheControlSane)
 {
-    for (const char* wrong : kWrongValues) {
+    for (const QString& wrongText : kWrongValues) {
+        const std::string wrong = wrongText.toStdString();
         std::string text = "{";
-        for (const char* key : kKeys) {
-            if (std::string(key) == "visibility" || std::string(key) == "enable")
-                continue; // booleans also accept numbers; checked below
-            text += std::string("\"") + key + "\": " + wrong + ",";
-        }
+        for (const QString& key : kKeys)
+            text += "\"" + key.toStdString() + "\": " + wrong + ",";
         text.back() = '}';
         Json::Value value;
         ASSERT_TRUE(jsonParse(text, value)) << text;
@@ -72,12 +43,12 @@ TEST(HostileJson, WrongTypesEverywhereKeepTheControlSane)
         p.setMinimumSize(3, 4);
         p.setWidthPolicy(LayoutPolicy1);
         p.readJsonValue(&value);
-        const bool isString = std::string(wrong) == "\"str\"";
+        const bool isString = wrong == "\"str\"";
         EXPECT_EQ(p.objectName(), isString ? "str" : "kept") << wrong;
         EXPECT_TRUE(p.isEnabled());
         EXPECT_GE(p.minimumWidth(), 0);
         EXPECT_LE(p.maximumWidth(), 16777215);
-        if (!isString && std::string(wrong) != "true") {
+        if (!isString && wrong != "true") {
             EXPECT_EQ(p.getWidthPolicy(), LayoutPolicy1) << wrong;
         }
         EXPECT_GE(p.getLayoutRatio(), 1);

@@ -4,10 +4,10 @@
 #include "MOXQPageFile.h"
 #include "MOXQResourceManager.h"
 #include "MOXQtLib.h"
+#include "ResourceTestUtil.h"
 #include "TestSupport.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -51,10 +51,8 @@ protected:
 
     QString write(const QString& name, const QByteArray& text)
     {
-        QFile f(dir + QLatin1Char('/') + name);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        return f.fileName();
+        EXPECT_TRUE(restest::writeFile(dir + '/' + name, text));
+        return dir + '/' + name;
     }
 
     QString dir;
@@ -215,7 +213,6 @@ TEST_F(PageFile, MenusWithSubmenusIconsAndStyles)
     auto* recent = qobject_cast<MOXQMenu*>(actions[1]->menu());
     ASSERT_TRUE(recent);
     EXPECT_EQ(recent->title(), "Recent");
-    EXPECT_EQ(actions[1]->property("mox_menu_icon_path").toString(), "images/recent.svg");
     ASSERT_EQ(recent->actions().size(), 2);
     auto* more = qobject_cast<MOXQMenu*>(recent->actions()[1]->menu());
     ASSERT_TRUE(more);
@@ -238,7 +235,6 @@ TEST_F(PageFile, LooksUpProjectSkinAndThemeLayersBeforeDisk)
         return QByteArray(R"({"elements": [{"type": "qtcontainer", "name": ")") + name + "\"}]}";
     };
     auto layer = [&](const QString& sub, const char* name) {
-        QDir().mkpath(dir + "/" + sub);
         write(sub + "/style.json", R"({"style": []})");
         write(sub + "/Shared.json", page(name)); // stored lower case, looked up lower case
         return dir + "/" + sub;
@@ -246,7 +242,6 @@ TEST_F(PageFile, LooksUpProjectSkinAndThemeLayersBeforeDisk)
     MOXQResourceManager* rm = MOXQResourceManager::getInstance();
     ASSERT_TRUE(moxLoadThemeDir(layer("theme", "fromTheme").toLocal8Bit().constData()));
     ASSERT_TRUE(moxSetProjectFilePath(layer("project", "fromProject")));
-    QDir().mkpath(dir + "/skin");
     write("skin/style.json", R"({"style": []})");
     ASSERT_TRUE(moxSetSkinFilePath(dir + "/skin", 1.0f));
     write("skin/shared.json", page("fromSkinDir")); // on disk only, after the skin was read

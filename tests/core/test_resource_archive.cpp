@@ -6,6 +6,8 @@
 #include "TestSupport.h"
 #include "ZipBuilder.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <set>

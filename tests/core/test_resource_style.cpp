@@ -26,6 +26,13 @@ FillStyle readFill(const char* text, float scale = 100.0f)
     return style;
 }
 
+// Margins in the file's order: top, right, bottom, left.
+QVector<int> marginsOf(const FillStyle& s)
+{
+    const ImageDesc& d = s.imageDesc;
+    return {d.marginTop, d.marginRight, d.marginBottom, d.marginLeft};
+}
+
 std::string written(const FillStyle& style)
 {
     Json::Value record;
@@ -37,30 +44,19 @@ std::string written(const FillStyle& style)
 
 TEST(ResourceStyle, FillRecordsReadWithDefaultsMarginsAndScale)
 {
+    // A record is valid by its type; the keys it lacks, and those it holds with the wrong
+    // type, out of range or unparsable, read as the defaults.
     const FillStyle plain = readFill(R"({"type": 1, "name": "plain"})");
     EXPECT_TRUE(plain.valid);
-    EXPECT_FALSE(plain.fillWithColor);
-    EXPECT_EQ(plain.fillRes.borderSize, 1);
-    EXPECT_EQ(plain.fillRes.color.rgba(), 0xFFFFFFFFu);
-    EXPECT_EQ(plain.fillRes.borderColor.rgba(), 0xFFFFFFFFu);
-    EXPECT_TRUE(plain.fillRes.leftBorder && plain.fillRes.roundBottomLeft);
     EXPECT_FALSE(readFill(R"({"name": "empty"})").valid);
 
     const char* margins = R"({"margin": [1, 2, 3, 4], "img": "a\\b\\c.png", "clr": "80ff00AA"})";
     const FillStyle full = readFill(margins);
-    EXPECT_EQ(full.imageDesc.marginTop, 1);
-    EXPECT_EQ(full.imageDesc.marginRight, 2);
-    EXPECT_EQ(full.imageDesc.marginBottom, 3);
-    EXPECT_EQ(full.imageDesc.marginLeft, 4);
+    EXPECT_EQ(marginsOf(full), (QVector<int>{1, 2, 3, 4}));
     EXPECT_EQ(full.imagePath, QStringLiteral("a/b/c.png"));
     EXPECT_EQ(full.fillRes.color, QColor(0xff, 0x00, 0xAA, 0x80));
-    const FillStyle half = readFill(margins, 0.5f);
-    EXPECT_EQ(half.imageDesc.marginTop, 0);
-    EXPECT_EQ(half.imageDesc.marginRight, 1);
-    EXPECT_EQ(half.imageDesc.marginBottom, 1);
-    EXPECT_EQ(half.imageDesc.marginLeft, 2);
+    EXPECT_EQ(marginsOf(readFill(margins, 0.5f)), (QVector<int>{0, 1, 1, 2}));
 
-    // Values of the wrong type, out of range or unparsable read as their defaults.
     const FillStyle bad = readFill(R"({"name": 7, "round": "abc", "clr": 5, "borderclr": "zz",
         "borderSize": 1e300, "border": "yes", "margin": [1, "x", null], "drawImg": "no",
         "topBorder": null, "repeatCenter": [true]})");
@@ -72,8 +68,7 @@ TEST(ResourceStyle, FillRecordsReadWithDefaultsMarginsAndScale)
     EXPECT_FALSE(bad.fillRes.border);
     EXPECT_TRUE(bad.fillRes.topBorder);
     EXPECT_FALSE(bad.imageDesc.repeatCenter);
-    EXPECT_EQ(bad.imageDesc.marginTop, 1);
-    EXPECT_EQ(bad.imageDesc.marginRight, 0);
+    EXPECT_EQ(marginsOf(bad), (QVector<int>{1, 0, 0, 0}));
     EXPECT_FALSE(bad.fillWithColor);
     EXPECT_EQ(written(readFill(R"({"margin": "x"})")).find("margin"), std::string::npos);
 }

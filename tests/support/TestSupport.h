@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QEvent>
 #include <QImage>
+#include <QPointF>
 #include <QString>
 
 class QWidget;
@@ -20,5 +22,14 @@ int maxPixelDifference(const QImage& a, const QImage& b);
 double differingShare(const QImage& a, const QImage& b, int tolerance);
 // A fresh, empty temporary directory for this test process.
 QString tempDir(const QString& name);
+// Writes `data` to `path`, creating folders.
+bool writeFile(const QString& path, const QByteArray& data);
+// UTF-16 little-endian text, the form of language files.
+QByteArray utf16le(const QString& text, bool bom = true);
+// Sends a mouse move (with `buttons` held), a left-button press or release, or a Leave event.
+void sendMouse(QWidget* widget, QEvent::Type type, const QPointF& pos = QPointF(),
+               Qt::MouseButtons buttons = Qt::NoButton);
+// A left-button press and release at `pos`.
+void click(QWidget* widget, const QPointF& pos);
 
 } // namespace testsupport
