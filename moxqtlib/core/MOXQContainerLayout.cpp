@@ -13,6 +13,18 @@ int toInt(qint64 v)
         std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+// A rectangle whose right and bottom edges stay within int: a file may place a child at the
+// far end of the coordinate range, and QRect keeps its edges, not its size.
+QRect boundedRect(qint64 x, qint64 y, qint64 w, qint64 h)
+{
+    const qint64 maxInt = std::numeric_limits<int>::max();
+    x = toInt(x);
+    y = toInt(y);
+    w = std::clamp<qint64>(w, 0, maxInt - x);
+    h = std::clamp<qint64>(h, 0, maxInt - y);
+    return QRect(int(x), int(y), toInt(w), toInt(h));
+}
+
 // a * b / c without overflow: a page may hold thousands of children with huge ratios.
 qint64 mulDiv(qint64 a, qint64 b, qint64 c)
 {
@@ -149,7 +161,7 @@ void rowWithSpacers(const LayoutFrame& f, const QVector<LayoutChild>& cs, qint64
         const bool spacer = isElasticSpacer(cs[i]);
         const int w =
             layoutClamp(width[i], spacer ? 0 : cs[i].minimum.width(), avail, cs[i].maximum.width());
-        out[i] = QRect(toInt(x), f.padding.top(), w, crossLength(cs[i], availH));
+        out[i] = boundedRect(x, f.padding.top(), w, crossLength(cs[i], availH));
         avail = std::max<qint64>(avail - w, 0);
         x += w + qint64(f.space);
     }
@@ -196,7 +208,7 @@ void rowWithRatios(const LayoutFrame& f, const QVector<LayoutChild>& cs, qint64 
             --sharing;
             ratioSum -= r;
         }
-        out[i] = QRect(toInt(x), f.padding.top(), w, crossLength(c, availH));
+        out[i] = boundedRect(x, f.padding.top(), w, crossLength(c, availH));
         avail -= w;
         if (!f.scrollAlong) avail = std::max<qint64>(avail, 0);
         x += w + qint64(f.space);
@@ -296,7 +308,7 @@ QRect layoutDock(const LayoutFrame& f, const DockRequest& d)
     };
     const qint64 x = place(x0, aw, w, std::clamp(d.hor, 0, 2)) + d.offsetX;
     const qint64 y = place(y0, ah, h, std::clamp(d.ver, 0, 2)) + d.offsetY;
-    return QRect(toInt(x), toInt(y), int(w), int(h));
+    return boundedRect(x, y, w, h);
 }
 
 ScrollResult layoutScrollState(const ScrollInput& in)
@@ -334,13 +346,12 @@ ScrollResult layoutScrollState(const ScrollInput& in)
     ScrollResult r;
     if (needH) {
         const qint64 visible = std::max<qint64>(W - (needV ? vw : 0), 0);
-        r.horizontal = needed(visible, right, in.horizontalValue,
-                              QRect(0, toInt(H - hh), toInt(visible), toInt(hh)));
+        r.horizontal =
+            needed(visible, right, in.horizontalValue, boundedRect(0, H - hh, visible, hh));
     }
     if (needV) {
         const qint64 visible = std::max<qint64>(H - (needH ? hh : 0), 0);
-        r.vertical = needed(visible, bottom, in.verticalValue,
-                            QRect(toInt(W - vw), 0, toInt(vw), toInt(visible)));
+        r.vertical = needed(visible, bottom, in.verticalValue, boundedRect(W - vw, 0, vw, visible));
     }
     return r;
 }

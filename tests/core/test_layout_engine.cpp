@@ -174,8 +174,11 @@ TEST(LayoutLinear, HugeValuesFromFilesDoNotOverflow)
     f.scrollAlong = true;
     QVector<LayoutChild> many(1000, child(kLayoutUnlimited, kLayoutUnlimited, big));
     r = layoutLinear(f, many, Qt::Horizontal);
-    for (const QRect& rect : r)
+    // Children pushed to the end of the coordinate range keep edges that did not wrap.
+    for (const QRect& rect : r) {
         EXPECT_GE(rect.width(), 0);
+        EXPECT_GE(rect.right(), rect.left() - 1);
+    }
     // Negative container sizes count as nothing.
     r = layoutLinear(frame(-50, -50, -3), {child(10, 10)}, Qt::Horizontal);
     EXPECT_EQ(r[0].size(), QSize(0, 0));
