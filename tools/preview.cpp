@@ -17,15 +17,13 @@
 #include "MOXQPageFile.h"
 #include "MOXQPushButton.h"
 #include "MOXQtLib.h"
+#include "ToolSupport.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
-#include <QOpenGLWidget>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -56,19 +54,6 @@ bool parseSize(const QString& text, QSize& size)
     return size.width() > 0 && size.height() > 0 && size.width() <= 16384 && size.height() <= 16384;
 }
 
-// The window with what GL widgets (charts) draw into their framebuffers composited in:
-// QWidget::grab does not carry it.
-QImage render(QWidget* window)
-{
-    QImage image = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    QPainter painter(&image);
-    for (QOpenGLWidget* gl : window->findChildren<QOpenGLWidget*>())
-        if (gl->isVisible() && gl->isValid())
-            painter.drawImage(QRect(gl->mapTo(window, QPoint(0, 0)), gl->size()),
-                              gl->grabFramebuffer());
-    return image;
-}
-
 // Sends what the mouse would when it rests on (and, for a press, holds down on) the widget's
 // centre, then lets a button's hover fade run to its end.
 void pointAt(QWidget* widget, bool press)
@@ -86,13 +71,10 @@ void pointAt(QWidget* widget, bool press)
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &down);
     }
-    int settle = 50;
+    int wait = 50;
     if (auto* button = qobject_cast<MOXQPushButton*>(widget))
-        if (button->getFadeEnabled()) settle += button->getFadeDuration();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < settle)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (button->getFadeEnabled()) wait += button->getFadeDuration();
+    toolsupport::settle(wait);
 }
 
 } // namespace
@@ -204,7 +186,7 @@ int main(int argc, char** argv)
         }
         pointAt(target, parser.isSet(press));
     }
-    const QImage image = render(&window);
+    const QImage image = toolsupport::windowImage(&window);
     window.hide();
     QApplication::processEvents();
     if (!image.save(parser.value(png)))

@@ -10,20 +10,18 @@
 #include "GalleryLibrary.h"
 #include "MOXQChartBase.h"
 #include "MOXQtLib.h"
+#include "ToolSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTextStream>
-#include <QThread>
 
 #include <cstdio>
 
@@ -40,32 +38,6 @@ QString slug(const QString& text)
     while (s.endsWith(QLatin1Char('-')))
         s.chop(1);
     return s;
-}
-
-void settle(int ms = 60)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-}
-
-// The window with the GL content of every visible chart composited in: QWidget::grab does not
-// carry what the charts paint into their framebuffers.
-QImage grabWindow(QWidget* window)
-{
-    QImage image = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    QPainter painter(&image);
-    const auto charts = window->findChildren<MOXQtLib::MOXQChartBase*>();
-    for (MOXQtLib::MOXQChartBase* chart : charts) {
-        if (!chart->isVisibleTo(window) || !chart->isVisible()) continue;
-        const QImage fb = chart->grabFramebuffer();
-        painter.drawImage(QRect(chart->mapTo(window, QPoint(0, 0)), chart->size()), fb);
-    }
-    painter.end();
-    return image;
 }
 
 bool save(const QImage& image, const QString& path)
@@ -123,7 +95,7 @@ int main(int argc, char* argv[])
     GalleryWindow g = buildGalleryWindow();
     g.window->resize(size);
     g.window->show();
-    settle(200);
+    toolsupport::settle(200);
     for (const auto& list : g.familyCharts)
         for (QWidget* w : list)
             if (auto* chart = qobject_cast<MOXQtLib::MOXQChartBase*>(w))
@@ -135,8 +107,8 @@ int main(int argc, char* argv[])
         const QString themeName = slug(g.themeCombo->itemText(theme));
         g.familyButtons->button(0)->click();
         g.pages.at(0).tabBar->setCurrentIndex(0);
-        settle();
-        ok &= save(grabWindow(g.window),
+        toolsupport::settle(60);
+        ok &= save(toolsupport::windowImage(g.window),
                    QDir(outDir).filePath(QStringLiteral("window-%1.png").arg(themeName)));
         for (int f = 0; f < FamilyCount; ++f) {
             if (!familyFilter.isEmpty() && familyFilter != QLatin1String(kFamilyNames[f])) continue;
@@ -144,18 +116,18 @@ int main(int argc, char* argv[])
             const CategoryPage& page = g.pages.at(f);
             for (int t = 0; t < page.tabBar->count(); ++t) {
                 page.tabBar->setCurrentIndex(t);
-                settle();
+                toolsupport::settle(60);
                 const QString name = QStringLiteral("%1-%2-%3-%4.png")
                                          .arg(QLatin1String(kFamilyNames[f]))
                                          .arg(t)
                                          .arg(slug(page.tabBar->tabText(t)), themeName);
-                ok &= save(grabWindow(g.window), QDir(outDir).filePath(name));
+                ok &= save(toolsupport::windowImage(g.window), QDir(outDir).filePath(name));
             }
             page.tabBar->setCurrentIndex(0);
         }
     }
     g.window->hide();
-    settle(20);
+    toolsupport::settle(20);
     MOXQtLib::shutdown();
     delete g.window;
     return ok ? 0 : 1;
