@@ -44,6 +44,12 @@ public:
     virtual void releaseControl();
     virtual void enterControl();
     virtual void leaveControl();
+    // A child's layout inputs changed; containers lay their children out again.
+    virtual void childLayoutChanged() {}
+    // False for widgets that carry none of the common keys (menus).
+    virtual bool hasCommonKeys() const { return true; }
+    // A container placed directly in a window takes the whole window.
+    virtual bool fillsHostWindow() const { return false; }
 
     QString getName() const { return m_name; }
     QString getThemeName() const { return m_themeName; }

@@ -30,6 +30,9 @@ bool moxIsInitialised();
 
 // Fills the registry with the built-in control types and detects the emulator host.
 void moxInitQtControl();
+// Registers the built-in control types in their table order. Defined above the core, by the one
+// file that lists the controls, so the core itself knows none of them.
+void moxRegisterBuiltInControls();
 
 // Maps the name to the function and to a copy of `info`, replacing earlier entries; with
 // `listed` the name also joins the listed-type set. A null name or function does nothing.

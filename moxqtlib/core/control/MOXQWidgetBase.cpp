@@ -1,5 +1,6 @@
 #include "MOXQWidgetBase.h"
 
+#include "IMOXQPageWindow.h"
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXQResourceManager.h"
@@ -49,10 +50,9 @@ void MOXQWidgetBase::setLayoutRatio(int ratio)
 {
     m_layoutType = LayoutRelative;
     m_layoutData[0] = ratio > 0 ? ratio : 1;
-    // Containers lay their children out again through their invokable forceResize.
     QWidget* parent = m_owner ? m_owner->parentWidget() : nullptr;
-    if (parent && parent->inherits("MOXQtLib::MOXQContainer"))
-        QMetaObject::invokeMethod(parent, "forceResize", Qt::DirectConnection);
+    if (MOXQWidgetBaseImpl* host = MOXQWidgetBaseImpl::fromWidget(parent))
+        host->childLayoutChanged();
 }
 
 int MOXQWidgetBase::getLayoutRatio() const
@@ -129,7 +129,8 @@ bool MOXQWidgetBase::getInnerVisible() const
 
 bool MOXQWidgetBase::serializeJsonValue(Json::Value* value, bool read)
 {
-    if (!value || !m_owner || m_owner->inherits("MOXQtLib::MOXQMenu")) return true;
+    if (!value || !m_owner) return true;
+    if (const MOXQWidgetBaseImpl* impl = ownerImpl(); impl && !impl->hasCommonKeys()) return true;
     if (!read) {
         if (!value->isObject()) *value = Json::Value(Json::objectValue);
         writeCommon(*value);
@@ -294,14 +295,18 @@ void MOXQWidgetBase::refreshTheme()
     m_owner->update();
 }
 
+void moxRefreshControlTheme(IMOXQWidgetBase* control)
+{
+    if (MOXQWidgetBase* base = control ? control->getControlBase() : nullptr) base->refreshTheme();
+}
+
 void MOXQWidgetBase::resizeWidget()
 {
     QWidget* parent = m_owner ? m_owner->parentWidget() : nullptr;
     if (!parent) return;
-    const bool fillsWindow = parent->inherits("MOXQtLib::MOXQWindow") ||
-                             parent->inherits("MOXQtLib::MOXQWindowDesigner") || parent->isWindow();
-    if (m_owner->inherits("MOXQtLib::MOXQContainer") && fillsWindow &&
-        m_layoutType == LayoutAbsolute) {
+    const bool fillsWindow = dynamic_cast<IMOXQPageWindow*>(parent) || parent->isWindow();
+    const MOXQWidgetBaseImpl* impl = ownerImpl();
+    if (impl && impl->fillsHostWindow() && fillsWindow && m_layoutType == LayoutAbsolute) {
         m_layoutData[0] = 0;
         m_layoutData[1] = 0;
         m_layoutData[2] = parent->width();

@@ -16,6 +16,7 @@ class MOXQMenuImpl : public MOXQWidgetBaseImpl
     Q_OBJECT
 public:
     MOXQMenuImpl(QWidget* owner, const QString& name);
+    bool hasCommonKeys() const override { return false; }
 
     // Style names: the background, and item and text styles for Normal, Hot, Pressed, Disable.
     QString background;

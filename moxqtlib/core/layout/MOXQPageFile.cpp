@@ -1,5 +1,6 @@
 #include "MOXQPageFile.h"
 
+#include "IMOXQPageWindow.h"
 #include "MOXJson.h"
 #include "MOXQContainer.h"
 #include "MOXQMenu.h"
@@ -58,23 +59,7 @@ bool elementsWellFormed(const Json::Value& elements, int depth)
     return true;
 }
 
-bool isLibraryWindow(const QWidget* w)
-{
-    return w->inherits("MOXQtLib::MOXQWindow") || w->inherits("MOXQtLib::MOXQCanvasWindow") ||
-           w->inherits("MOXQtLib::MOXQSubWin");
-}
-
-void invoke(QWidget* w, const char* method, bool value)
-{
-    QMetaObject::invokeMethod(w, method, Qt::DirectConnection, Q_ARG(bool, value));
-}
-
-void invoke(QWidget* w, const char* method, int value)
-{
-    QMetaObject::invokeMethod(w, method, Qt::DirectConnection, Q_ARG(int, value));
-}
-
-void applyWindowKeys(QWidget* window, const Json::Value& root)
+void applyWindowKeys(QWidget* window, IMOXQPageWindow* host, const Json::Value& root)
 {
     int w = window->width(), h = window->height();
     const bool hasW = jsonReadInt(root, "w", w);
@@ -85,12 +70,12 @@ void applyWindowKeys(QWidget* window, const Json::Value& root)
         window->setWindowFlag(Qt::FramelessWindowHint, true);
         window->setAttribute(Qt::WA_TranslucentBackground, true);
     }
-    if (jsonReadBool(root, "drag", flag)) invoke(window, "setCanDrag", flag);
-    if (jsonReadBool(root, "resize", flag)) invoke(window, "setResizeable", flag);
+    if (jsonReadBool(root, "drag", flag)) host->setCanDrag(flag);
+    if (jsonReadBool(root, "resize", flag)) host->setResizeable(flag);
     int value = 0;
-    if (jsonReadInt(root, "minH", value)) invoke(window, "setMinHeight", value);
-    if (jsonReadInt(root, "minW", value)) invoke(window, "setMinWidth", value);
-    if (jsonReadBool(root, "onlyDragCaption", flag)) invoke(window, "setOnlyDragCaption", flag);
+    if (jsonReadInt(root, "minH", value)) host->setMinHeight(value);
+    if (jsonReadInt(root, "minW", value)) host->setMinWidth(value);
+    if (jsonReadBool(root, "onlyDragCaption", flag)) host->setOnlyDragCaption(flag);
 }
 
 // One element and its subtree; an element without a string "type", or of a type the registry
@@ -139,7 +124,7 @@ MOXQContainer* moxCreatePageFromJson(QWidget* parent, const Json::Value& documen
     if (!parent || !document.isObject()) return nullptr;
     const Json::Value* elements = jsonMember(document, "elements");
     if (!elements || !elementsWellFormed(*elements, 0) || elements->empty()) return nullptr;
-    if (isLibraryWindow(parent)) applyWindowKeys(parent, document);
+    if (auto* host = dynamic_cast<IMOXQPageWindow*>(parent)) applyWindowKeys(parent, host, document);
     QWidget* last = nullptr;
     for (Json::ArrayIndex i = 0; i < elements->size(); ++i)
         last = createElement((*elements)[i], parent);

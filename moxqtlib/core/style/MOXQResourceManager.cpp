@@ -3,7 +3,6 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXQResourceManagerImpl.h"
-#include "MOXQWidgetBase.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -779,9 +778,7 @@ void MOXQResourceManager::unregisterDesignerWindow(QWidget* window)
 
 void MOXQResourceManager::notifyThemeChange(QWidget* window)
 {
-    walkControls(window, [](IMOXQWidgetBase* control) {
-        if (MOXQWidgetBase* base = control->getControlBase()) base->refreshTheme();
-    });
+    walkControls(window, [](IMOXQWidgetBase* control) { moxRefreshControlTheme(control); });
 }
 
 void MOXQResourceManager::notifyLanguageChange(QWidget* window)

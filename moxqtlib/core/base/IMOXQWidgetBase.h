@@ -58,6 +58,9 @@ public:
     virtual void setJsonData(const QString& text) = 0;
 };
 
+// The companion's theme refresh, for the layers below the companion (theme notifications).
+void moxRefreshControlTheme(IMOXQWidgetBase* control);
+
 } // namespace MOXQtLib
 
 Q_DECLARE_INTERFACE(MOXQtLib::IMOXQWidgetBase, "IMOXQWidgetBase")

@@ -32,6 +32,8 @@ public:
 
     void drawControl(QPainter* painter, const QRect& rect) override;
     void resizeControl() override;
+    void childLayoutChanged() override { relayout(); }
+    bool fillsHostWindow() const override { return true; }
 
     FillStyle background;
     FillStyle disableBackground;

@@ -4,9 +4,6 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXPlatform.h"
-#include "MOXQContainer.h"
-#include "MOXQLabel.h"
-#include "MOXQPushButton.h"
 #include "MOXThemeResScope.h"
 
 #include <QApplication>
@@ -70,23 +67,7 @@ bool moxIsInitialised()
 
 void moxInitQtControl()
 {
-    // Built-in control types join here in this order as their classes are added: "Window",
-    // "qtcontainer", "qtbutton", "qtmenubar", "qtlabel", "qtcheckbox", "qtlistview" (not
-    // listed), "qtprogressbar", "qtradiobox", "qtslider", "qtstackcontainer", "qtspacer",
-    // "qttab", "qtdedit", "qtcombobox", "qtlist", "qttree", "qtdatagrid", "qtgroupbox",
-    // "qtspinbox" (function only), "qtlcdnumber", "qtsplitter" (function only), "qtswitch",
-    // "qtscrollview", "qtscrollbar", "qttext", "qtlabelex" (function only), "qtpicture",
-    // "qtproperty", "qtribbonbar"; then the aliases.
-    moxRegisterQtControl("qtcontainer", &createMOXQContainer, MOXQContainer::getProps());
-    moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
-                         MOXQPushButton::getProps());
-    moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
-
-    // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
-    // "menubar", "label", then the default-control names.
-    moxRegisterDefaultControl("container", &createMOXQContainer);
-    moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
-    moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+    moxRegisterBuiltInControls();
 
     registry().emulatorHost = moxIsEmulatorHostPath(moxExecutablePath());
 }
