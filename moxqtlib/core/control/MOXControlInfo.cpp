@@ -1,6 +1,7 @@
 #include "MOXControlInfo.h"
 
 #include "IMOXQWidgetBase.h"
+#include "MOXKeyTable.h"
 #include "MOXQWidgetBase.h"
 
 #include <QWidget>
@@ -89,6 +90,15 @@ ControlInfo moxMakeControlInfo(const QByteArray& typeName, const QByteArray& cla
     info.description = description;
     info.shortName = shortName;
     info.properties = moxCommonPropertyDefs();
+    return info;
+}
+
+ControlInfo moxMakeControlInfo(const QByteArray& typeName, const QByteArray& className,
+                               const QByteArray& displayName, const QByteArray& description,
+                               const QByteArray& shortName, const MOXKeyTable& keys)
+{
+    ControlInfo info = moxMakeControlInfo(typeName, className, displayName, description, shortName);
+    info.properties += keys.properties();
     return info;
 }
 

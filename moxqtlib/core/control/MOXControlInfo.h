@@ -15,6 +15,8 @@
 
 namespace MOXQtLib {
 
+class MOXKeyTable;
+
 // One entry of a designer property list.
 struct PropertyDef
 {
@@ -81,5 +83,9 @@ QVector<PropertyDef> moxCommonPropertyDefs();
 ControlInfo moxMakeControlInfo(const QByteArray& typeName, const QByteArray& className,
                                const QByteArray& displayName, const QByteArray& description,
                                const QByteArray& shortName);
+// The same, followed by the property entries of a control's key table.
+ControlInfo moxMakeControlInfo(const QByteArray& typeName, const QByteArray& className,
+                               const QByteArray& displayName, const QByteArray& description,
+                               const QByteArray& shortName, const MOXKeyTable& keys);
 
 } // namespace MOXQtLib

@@ -55,6 +55,7 @@ public:
         : Widget(std::forward<Args>(args)...), m_typeName(typeName), m_base(this),
           m_impl(new Impl(this, typeName))
     {
+        m_impl->setKeyTable(Impl::keys());
     }
     ~MOXQControl() override = default;
 

@@ -49,6 +49,11 @@ void MOXQWidgetBaseImpl::paintControl()
 
 void MOXQWidgetBaseImpl::drawControl(QPainter*, const QRect&) {}
 
+void MOXQWidgetBaseImpl::updateOwner() const
+{
+    if (m_owner) m_owner->update();
+}
+
 void MOXQWidgetBaseImpl::repaintOwner()
 {
     if (m_owner) m_owner->repaint();
@@ -102,6 +107,7 @@ bool MOXQWidgetBaseImpl::serializeJson(Json::Value*& value, bool read)
     if (!read) {
         if (!value->isObject()) *value = Json::Value(Json::objectValue);
         writeAttrs(*value);
+        m_keys->write(*this, *value);
         if (!m_themeName.isEmpty()) (*value)["theme"] = m_themeName.toStdString();
         bool ok = serializeContent(value, false);
         ok = serializeLook(value, false) && ok;
@@ -113,7 +119,13 @@ bool MOXQWidgetBaseImpl::serializeJson(Json::Value*& value, bool read)
     if (!value->isObject()) return true;
     MOXQResourceManager* rm = MOXQResourceManager::getInstance();
     // Reading a theme entry itself: theme entries carry looks only.
-    if (rm->isLoadFromThemeRes()) return serializeLook(value, true);
+    if (rm->isLoadFromThemeRes()) {
+        m_keys->readTheme(*this, *value);
+        m_keys->readStyles(*this, *value);
+        const bool ok = serializeLook(value, true);
+        keysRead();
+        return ok;
+    }
 
     readAttrs(*value);
     Json::Value* own = value;
@@ -130,8 +142,13 @@ bool MOXQWidgetBaseImpl::serializeJson(Json::Value*& value, bool read)
             }
         }
     }
+    const bool themed = value != own;
+    m_keys->readOwn(*this, *own, themed);
+    if (themed) m_keys->readTheme(*this, *value);
+    m_keys->readStyles(*this, *value);
     bool ok = serializeContent(own, true);
     ok = serializeLook(value, true) && ok;
+    keysRead();
     return ok;
 }
 
@@ -151,10 +168,12 @@ void MOXQWidgetBaseImpl::readAttrs(const Json::Value& value)
     const Json::Value* attrs = jsonObject(value, "attr");
     if (!attrs) return;
     for (auto it = attrs->begin(); it != attrs->end(); ++it) {
-        MOXCustomAttr attr;
-        if (!MOXCustomAttr::fromJson(*it, attr)) continue;
         const char* end = nullptr;
         const char* begin = it.memberName(&end);
+        // The control's own keys are its properties, never custom attributes besides.
+        if (m_keys->isOwnAttr(begin, size_t(end - begin))) continue;
+        MOXCustomAttr attr;
+        if (!MOXCustomAttr::fromJson(*it, attr)) continue;
         m_attrs[QByteArray(begin, int(end - begin))] = attr;
     }
 }
@@ -168,7 +187,7 @@ void MOXQWidgetBaseImpl::writeAttrs(Json::Value& value) const
         if (entry.second.toJson(v))
             attrs[std::string(entry.first.constData(), size_t(entry.first.size()))] = v;
     }
-    if (!attrs.empty()) value["attr"] = attrs;
+    if (!attrs.empty()) MOXKeyTable::attrFor(value) = attrs;
 }
 
 void MOXQWidgetBaseImpl::writeChildren(Json::Value& value) const

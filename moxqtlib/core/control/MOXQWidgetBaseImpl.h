@@ -5,6 +5,7 @@
 
 #include "MOXControlTypes.h"
 #include "MOXCustomAttr.h"
+#include "MOXKeyTable.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -34,9 +35,9 @@ public:
     // Disable state in step with the owner's enabled state.
     virtual void paintControl();
     virtual void drawControl(QPainter* painter, const QRect& rect);
-    // The common look keys ("attr", "theme", "child"), then serializeContent and serializeLook.
-    // Reading may redirect `value` to the control's theme entry (setting the theme-resource
-    // switch; the control's read scope restores it).
+    // The common look keys ("attr", "theme", "child"), the keys of the control's table, then
+    // serializeContent and serializeLook. Reading may redirect `value` to the control's theme
+    // entry (setting the theme-resource switch; the control's read scope restores it).
     virtual bool serializeJson(Json::Value*& value, bool read);
     virtual void changeLanguage() {}
     virtual void resizeControl() {}
@@ -51,10 +52,30 @@ public:
     // A container placed directly in a window takes the whole window.
     virtual bool fillsHostWindow() const { return false; }
 
+    // The keys of a class without keys of its own; each class with keys hides this with its
+    // table, and the control hands the most derived one to setKeyTable.
+    static const MOXKeyTable& keys() { return MOXKeyTable::none(); }
+    void setKeyTable(const MOXKeyTable& table) { m_keys = &table; }
+    const MOXKeyTable& keyTable() const { return *m_keys; }
+
+    // Schedules a repaint of the owner.
+    void updateOwner() const;
+    // Stores `value` and schedules a repaint when it differs; false when nothing changed.
+    template <class T> bool storeAndUpdate(T& field, const T& value)
+    {
+        if (field == value) return false;
+        field = value;
+        updateOwner();
+        return true;
+    }
+    // The owner as the Qt class it is, or null.
+    template <class W> W* ownerAs() const { return qobject_cast<W*>(m_owner.data()); }
+
     QString getName() const { return m_name; }
     QString getThemeName() const { return m_themeName; }
     void setThemeNameValue(const QString& name) { m_themeName = name; }
     bool isHovered() const { return m_hovered; }
+    void setHovered(bool hovered) { m_hovered = hovered; }
     CtrlState getState() const { return m_state; }
     void setState(CtrlState state) { m_state = state; }
     void setDelegateItemVisible(bool visible) { m_delegateItemVisible = visible; }
@@ -77,6 +98,8 @@ protected:
     virtual bool serializeContent(Json::Value* value, bool read);
     // Look keys: read from the theme entry when the object names one.
     virtual bool serializeLook(Json::Value* value, bool read);
+    // After every read, of the control's own object or of a theme entry.
+    virtual void keysRead() {}
 
 private:
     void readAttrs(const Json::Value& value);
@@ -91,6 +114,7 @@ private:
     CtrlState m_state = CtrlStateNormal;
     CustomAttrMap m_attrs;
     QPointer<QWidget> m_owner;
+    const MOXKeyTable* m_keys = &MOXKeyTable::none();
     // A private copy of the theme entry a read is redirected to; the shared theme document is
     // never handed out for writing.
     Json::Value m_themeEntry;

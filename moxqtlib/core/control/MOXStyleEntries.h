@@ -18,7 +18,6 @@
 //   if (read) entries.read(*value); else entries.writeTo(*value);
 
 #include "FillStyle.h"
-#include "MOXControlInfo.h"
 #include "TextStyleDesc.h"
 
 #include <QMetaType>
@@ -151,40 +150,6 @@ private:
     };
     std::vector<Group> m_groups;
 };
-
-// A designer property entry for a per-state style of control class C, listing `labels` as
-// states 0, 1, ... Its setter takes a QVariantList [state, record]; its getter gives the records
-// of the listed states in order.
-template <class C, class State, class Record>
-PropertyDef moxStatePropertyDef(const QString& name, int kind, const QStringList& labels,
-                                void (C::*set)(State, const Record&),
-                                const Record& (C::*get)(State) const)
-{
-    PropertyDef def;
-    def.displayName = name;
-    def.kind = kind;
-    def.labels = labels;
-    for (int i = 0; i < labels.size(); ++i)
-        def.values.append(i);
-    def.setter = [set](QObject* o, const QVariant& v) {
-        C* c = dynamic_cast<C*>(o);
-        const QVariantList pair = v.toList();
-        if (!c || pair.size() < 2 || !pair[1].canConvert<Record>()) return;
-        bool ok = false;
-        const int state = pair[0].toInt(&ok);
-        if (ok) (c->*set)(State(state), pair[1].value<Record>());
-    };
-    const int count = labels.size();
-    def.getter = [get, count](QObject* o) -> QVariant {
-        C* c = dynamic_cast<C*>(o);
-        if (!c) return {};
-        QVariantList records;
-        for (int i = 0; i < count; ++i)
-            records.append(QVariant::fromValue((c->*get)(State(i))));
-        return records;
-    };
-    return def;
-}
 
 } // namespace MOXQtLib
 

@@ -1,6 +1,7 @@
 #include "MOXQContainer.h"
 
 #include "MOXJson.h"
+#include "MOXKey.h"
 #include "MOXNativeWindow.h"
 #include "MOXQResourceManager.h"
 #include "MOXQStylePainter.h"
@@ -51,8 +52,8 @@ bool shown(const QWidget* w)
 MOXQContainerImpl::MOXQContainerImpl(QWidget* owner, const QString& name)
     : MOXQWidgetBaseImpl(owner, name)
 {
-    background.fillRes.color = QColor(0x80, 0x80, 0x80);
-    disableBackground = background;
+    backgrounds[0].fillRes.color = QColor(0x80, 0x80, 0x80);
+    backgrounds[1] = backgrounds[0];
 }
 
 MOXQContainerImpl::~MOXQContainerImpl()
@@ -63,7 +64,7 @@ MOXQContainerImpl::~MOXQContainerImpl()
 void MOXQContainerImpl::drawControl(QPainter* painter, const QRect& rect)
 {
     if (drawBackground)
-        drawFillStyle(painter, owner()->isEnabled() ? background : disableBackground, rect);
+        drawFillStyle(painter, backgrounds[owner()->isEnabled() ? 0 : 1], rect);
 }
 
 void MOXQContainerImpl::resizeControl()
@@ -435,84 +436,107 @@ void MOXQContainerImpl::childChanged(QWidget* child)
     updateScrollState();
 }
 
-void MOXQContainerImpl::readLayoutAttrs(const Json::Value& value, bool keepAbsent)
+const MOXKeyTable& MOXQContainerImpl::keys()
 {
-    const Json::Value* attr = jsonObject(value, "attr");
-    const Json::Value none;
-    const Json::Value& a = attr ? *attr : none;
-    int layout = 0;
-    if (jsonReadInt(a, "childLayout", layout))
-        childLayout = (layout >= 0 && layout <= 3) ? AutoChildLayout(layout) : LayoutNoUse;
-    else if (!keepAbsent)
-        childLayout = LayoutNoUse;
-    jsonReadInt(a, "space", childSpace);
-    int l = padding.left(), t = padding.top(), r = padding.right(), b = padding.bottom();
-    jsonReadInt(a, "paddingLeft", l);
-    jsonReadInt(a, "paddingTop", t);
-    jsonReadInt(a, "paddingRight", r);
-    jsonReadInt(a, "paddingBottom", b);
-    padding = QMargins(l, t, r, b);
-    jsonReadBool(a, "absoluteDockAutoSize", absoluteDockAutoSize);
+    using I = MOXQContainerImpl;
+    // A file's own values first; a theme entry then changes only what it names.
+    auto padding = [](const char* key, int (QMargins::*get)() const,
+                      void (QMargins::*set)(int)) {
+        return moxKey<I>(
+                   key, [get](const I& i) { return (i.padding.*get)(); },
+                   [set](I& i, int v) {
+                       QMargins m = i.padding;
+                       (m.*set)(v);
+                       i.setChildPadding(m);
+                   })
+            .ownThenTheme();
+    };
+    static const MOXKeyTable table{
+        moxStyles<I>([](I& i, MOXStyleSlots& s) { s.addFillGroup(i.backgrounds.data(), 2); }),
+        moxKey<I>("childLayout", [](const I& i) { return int(i.childLayout); }, &I::setChildLayout)
+            .ownThenTheme()
+            .always()
+            .absent(LayoutNoUse)
+            .property("ChildLayout", PropertyDef::Enumeration)
+            .choices({0, 1, 2, 3, 4},
+                     {QStringLiteral("Horizontal"), QStringLiteral("Vertical"),
+                      QStringLiteral("HorFloat"), QStringLiteral("VerFloat"),
+                      QStringLiteral("No Use")}),
+        moxKey<I>("space", [](const I& i) { return i.childSpace; }, &I::setChildSpace)
+            .ownThenTheme()
+            .property("ChildSpace", PropertyDef::Integer),
+        padding("paddingLeft", &QMargins::left, &QMargins::setLeft),
+        padding("paddingTop", &QMargins::top, &QMargins::setTop),
+        padding("paddingRight", &QMargins::right, &QMargins::setRight),
+        padding("paddingBottom", &QMargins::bottom, &QMargins::setBottom),
+        // Left, top, right, bottom.
+        moxProperty<I>(
+            "ChildPadding", PropertyDef::Margins,
+            [](const I& i) {
+                const QMargins& m = i.padding;
+                return QVariantList{m.left(), m.top(), m.right(), m.bottom()};
+            },
+            [](I& i, const QVariantList& m) {
+                if (m.size() == 4)
+                    i.setChildPadding(
+                        QMargins(m[0].toInt(), m[1].toInt(), m[2].toInt(), m[3].toInt()));
+            }),
+        moxProperty<I>(
+            "DrawBackground", PropertyDef::Boolean, [](const I& i) { return i.drawBackground; },
+            &I::setDrawBackground),
+        moxKey<I>("absoluteDockAutoSize", [](const I& i) { return i.absoluteDockAutoSize; },
+                  &I::setAbsoluteDockAutoSize, moxBoolCodec)
+            .ownThenTheme()
+            .property("AbsoluteDockAutoSize", PropertyDef::Boolean),
+    };
+    return table;
 }
 
-bool MOXQContainerImpl::serializeContent(Json::Value* value, bool read)
+void MOXQContainerImpl::setChildLayout(int layout)
 {
-    if (!MOXQWidgetBaseImpl::serializeContent(value, read) || !value) return value != nullptr;
-    if (read) {
-        readLayoutAttrs(*value, false);
-        return true;
-    }
-    Json::Value& attr = (*value)["attr"];
-    // Attributes read from a file carry the old values under the same names.
-    for (const char* key : {"space", "paddingLeft", "paddingTop", "paddingRight", "paddingBottom",
-                            "absoluteDockAutoSize"})
-        attr.removeMember(key);
-    attr["childLayout"] = int(childLayout);
-    if (childSpace != 0) attr["space"] = childSpace;
-    if (padding.left() != 0) attr["paddingLeft"] = padding.left();
-    if (padding.top() != 0) attr["paddingTop"] = padding.top();
-    if (padding.right() != 0) attr["paddingRight"] = padding.right();
-    if (padding.bottom() != 0) attr["paddingBottom"] = padding.bottom();
-    if (absoluteDockAutoSize) attr["absoluteDockAutoSize"] = true;
-    return true;
+    const AutoChildLayout value =
+        layout >= LayoutHorizontal && layout < LayoutNoUse ? AutoChildLayout(layout) : LayoutNoUse;
+    if (value == childLayout) return;
+    childLayout = value;
+    relayout();
 }
 
-bool MOXQContainerImpl::serializeLook(Json::Value* value, bool read)
+void MOXQContainerImpl::setChildSpace(int space)
 {
-    if (!MOXQWidgetBaseImpl::serializeLook(value, read) || !value) return value != nullptr;
-    if (!read) {
-        Json::Value styles(Json::arrayValue);
-        auto add = [&styles](const FillStyle& style, int slot) {
-            Json::Value entry(Json::arrayValue);
-            entry.append(style.name.toStdString());
-            entry.append(style.flag ? 2 : 1);
-            entry.append(slot);
-            styles.append(entry);
-        };
-        if (!background.name.isEmpty()) add(background, 0);
-        if (!disableBackground.name.isEmpty() && disableBackground.name != background.name)
-            add(disableBackground, 1);
-        if (!styles.empty()) (*value)["style"] = styles;
-        return true;
-    }
-    if (const Json::Value* styles = jsonArray(*value, "style")) {
-        for (Json::ArrayIndex i = 0; i < styles->size(); ++i) {
-            const Json::Value& entry = (*styles)[i];
-            QString name;
-            int slot = -1;
-            if (!jsonToString(jsonAt(entry, 0), name) || !jsonToInt(jsonAt(entry, 2), slot))
-                continue;
-            FillStyle style;
-            if ((slot != 0 && slot != 1) || !moxGetFillStyle(name, style)) continue;
-            if (slot == 0) background = style;
-            disableBackground = style;
-        }
-        owner()->update();
-    }
-    // A theme entry may carry layout attributes too; what it leaves out stays as it was.
-    if (read && MOXQResourceManager::getInstance()->isLoadFromThemeRes())
-        readLayoutAttrs(*value, true);
-    return true;
+    if (space == childSpace) return;
+    childSpace = space;
+    relayout();
+}
+
+void MOXQContainerImpl::setChildPadding(const QMargins& margins)
+{
+    if (margins == padding) return;
+    padding = margins;
+    relayout();
+}
+
+void MOXQContainerImpl::setAbsoluteDockAutoSize(bool autoSize)
+{
+    if (autoSize == absoluteDockAutoSize) return;
+    absoluteDockAutoSize = autoSize;
+    relayout();
+}
+
+void MOXQContainerImpl::setDrawBackground(bool draw)
+{
+    storeAndUpdate(drawBackground, draw);
+}
+
+void MOXQContainerImpl::setBackground(int state, const FillStyle& style)
+{
+    if (state == CtrlStateDisable || state == CtrlStateAll) backgrounds[1] = style;
+    if (state != CtrlStateDisable) backgrounds[0] = style;
+    updateOwner();
+}
+
+const FillStyle& MOXQContainerImpl::getBackground(int state) const
+{
+    return backgrounds[state == CtrlStateDisable ? 1 : 0];
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -531,87 +555,10 @@ QString MOXQContainer::typeName()
     return QStringLiteral("qtcontainer");
 }
 
-namespace {
-
-// A property entry on a container; calls on other objects do nothing.
-template <class Set, class Get>
-PropertyDef containerProperty(const char* name, std::int32_t kind, Set set, Get get)
-{
-    return moxPropertyDef(
-        QString::fromLatin1(name), kind,
-        [set](QObject* o, const QVariant& v) {
-            if (auto* c = qobject_cast<MOXQContainer*>(o)) set(c, v);
-        },
-        [get](QObject* o) -> QVariant {
-            if (auto* c = qobject_cast<MOXQContainer*>(o)) return get(c);
-            return {};
-        });
-}
-
-} // namespace
-
 ControlInfo MOXQContainer::getProps()
 {
-    ControlInfo info = moxMakeControlInfo("qtcontainer", "MOXQContainer", "Container",
-                                          "Control container", "container");
-    PropertyDef layout = containerProperty(
-        "ChildLayout", PropertyDef::Enumeration,
-        [](MOXQContainer* c, const QVariant& v) { c->setChildLayout(AutoChildLayout(v.toInt())); },
-        [](MOXQContainer* c) { return int(c->getChildLayout()); });
-    layout.values = {0, 1, 2, 3, 4};
-    layout.labels = QStringList{QStringLiteral("Horizontal"), QStringLiteral("Vertical"),
-                                QStringLiteral("HorFloat"), QStringLiteral("VerFloat"),
-                                QStringLiteral("No Use")};
-    info.properties.append(layout);
-    info.properties.append(containerProperty(
-        "ChildSpace", PropertyDef::Integer,
-        [](MOXQContainer* c, const QVariant& v) { c->setChildSpace(v.toInt()); },
-        [](MOXQContainer* c) { return c->getChildSpace(); }));
-    info.properties.append(containerProperty(
-        "ChildPadding", PropertyDef::Margins,
-        // Left, top, right, bottom.
-        [](MOXQContainer* c, const QVariant& v) {
-            const QVariantList m = v.toList();
-            if (m.size() == 4)
-                c->setChildPadding(m[0].toInt(), m[1].toInt(), m[2].toInt(), m[3].toInt());
-        },
-        [](MOXQContainer* c) {
-            int l, t, r, b;
-            c->getChildPadding(l, t, r, b);
-            return QVariantList{l, t, r, b};
-        }));
-    info.properties.append(containerProperty(
-        "DrawBackground", PropertyDef::Boolean,
-        [](MOXQContainer* c, const QVariant& v) { c->setDrawBackground(v.toBool()); },
-        [](MOXQContainer* c) { return c->getDrawBackground(); }));
-    info.properties.append(containerProperty(
-        "AbsoluteDockAutoSize", PropertyDef::Boolean,
-        [](MOXQContainer* c, const QVariant& v) { c->setAbsoluteDockAutoSize(v.toBool()); },
-        [](MOXQContainer* c) { return c->getAbsoluteDockAutoSize(); }));
-    return info;
-}
-
-void MOXQContainer::setChildLayout(AutoChildLayout layout)
-{
-    if (layout < LayoutHorizontal || layout > LayoutNoUse) layout = LayoutNoUse;
-    if (impl()->childLayout == layout) return;
-    impl()->childLayout = layout;
-    impl()->relayout();
-}
-
-AutoChildLayout MOXQContainer::getChildLayout() const
-{
-    return impl()->childLayout;
-}
-
-void MOXQContainer::setChildPadding(int padding)
-{
-    setChildPadding(padding, padding, padding, padding);
-}
-
-void MOXQContainer::setChildPadding(int left, int top, int right, int bottom)
-{
-    impl()->padding = QMargins(left, top, right, bottom);
+    return moxMakeControlInfo("qtcontainer", "MOXQContainer", "Container", "Control container",
+                              "container", MOXQContainerImpl::keys());
 }
 
 void MOXQContainer::getChildPadding(int& left, int& top, int& right, int& bottom) const
@@ -620,66 +567,6 @@ void MOXQContainer::getChildPadding(int& left, int& top, int& right, int& bottom
     top = impl()->padding.top();
     right = impl()->padding.right();
     bottom = impl()->padding.bottom();
-}
-
-void MOXQContainer::setChildSpace(int space)
-{
-    impl()->childSpace = space;
-}
-
-int MOXQContainer::getChildSpace() const
-{
-    return impl()->childSpace;
-}
-
-void MOXQContainer::setAbsoluteDockAutoSize(bool autoSize)
-{
-    impl()->absoluteDockAutoSize = autoSize;
-}
-
-bool MOXQContainer::getAbsoluteDockAutoSize() const
-{
-    return impl()->absoluteDockAutoSize;
-}
-
-void MOXQContainer::setDrawBackground(bool draw)
-{
-    if (impl()->drawBackground == draw) return;
-    impl()->drawBackground = draw;
-    update();
-}
-
-bool MOXQContainer::getDrawBackground() const
-{
-    return impl()->drawBackground;
-}
-
-void MOXQContainer::setBackground(const FillStyle& style)
-{
-    impl()->background = style;
-    update();
-}
-
-void MOXQContainer::setBackgroundState(CtrlState state, const FillStyle& style)
-{
-    if (state == CtrlStateDisable || state == CtrlStateAll) impl()->disableBackground = style;
-    if (state != CtrlStateDisable) impl()->background = style;
-    update();
-}
-
-const FillStyle& MOXQContainer::getBackground() const
-{
-    return impl()->background;
-}
-
-const FillStyle& MOXQContainer::getBackgroundState(CtrlState state) const
-{
-    return state == CtrlStateDisable ? impl()->disableBackground : impl()->background;
-}
-
-const FillStyle& MOXQContainer::getDisableBackground() const
-{
-    return impl()->disableBackground;
 }
 
 void MOXQContainer::addChildWidget(QWidget* widget, int ratio)

@@ -17,6 +17,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include <array>
+
 class QVariantAnimation;
 
 namespace MOXQtLib {
@@ -35,8 +37,21 @@ public:
     void childLayoutChanged() override { relayout(); }
     bool fillsHostWindow() const override { return true; }
 
-    FillStyle background;
-    FillStyle disableBackground;
+    static const MOXKeyTable& keys();
+
+    // Values outside the four automatic layouts mean No Use. Layout changes lay out again.
+    void setChildLayout(int layout);
+    void setChildSpace(int space);
+    void setChildPadding(const QMargins& margins);
+    void setAbsoluteDockAutoSize(bool autoSize);
+    void setDrawBackground(bool draw);
+    // Disable sets the Disable background, CtrlStateAll both, any other state the Normal one.
+    void setBackground(int state, const FillStyle& style);
+    // The Disable background for Disable, the Normal one for any other state.
+    const FillStyle& getBackground(int state) const;
+
+    // Normal, then Disable.
+    std::array<FillStyle, 2> backgrounds;
     AutoChildLayout childLayout = LayoutNoUse;
     int childSpace = 0;
     QMargins padding;
@@ -71,10 +86,6 @@ public:
     void childChanged(QWidget* child);
     bool isBoundScrollBar(const QObject* object) const;
 
-protected:
-    bool serializeContent(Json::Value* value, bool read) override;
-    bool serializeLook(Json::Value* value, bool read) override;
-
 private:
     QWidget* owner() const { return getOwner(); }
     QVector<QWidget*> directChildren() const;
@@ -85,7 +96,6 @@ private:
     void placeChild(QWidget* child, const QRect& rect);
     QSize requestedSize(QWidget* child);
     void rememberLaidOut(QWidget* child);
-    void readLayoutAttrs(const Json::Value& value, bool keepAbsent);
     void scheduleLayout();
 
     QPointer<QScrollBar> m_hBar;
@@ -119,24 +129,33 @@ public:
     static QString typeName();
     static ControlInfo getProps();
 
-    void setChildLayout(AutoChildLayout layout);
-    AutoChildLayout getChildLayout() const;
-    void setChildPadding(int padding);
-    void setChildPadding(int left, int top, int right, int bottom);
+    // Values outside the enumeration mean No Use; a change lays the children out again.
+    void setChildLayout(AutoChildLayout layout) { impl()->setChildLayout(layout); }
+    AutoChildLayout getChildLayout() const { return impl()->childLayout; }
+    void setChildPadding(int padding) { setChildPadding(padding, padding, padding, padding); }
+    void setChildPadding(int left, int top, int right, int bottom)
+    {
+        impl()->setChildPadding(QMargins(left, top, right, bottom));
+    }
     void getChildPadding(int& left, int& top, int& right, int& bottom) const;
-    void setChildSpace(int space);
-    int getChildSpace() const;
-    void setAbsoluteDockAutoSize(bool autoSize);
-    bool getAbsoluteDockAutoSize() const;
-    void setDrawBackground(bool draw);
-    bool getDrawBackground() const;
+    // The gap between neighbouring children.
+    void setChildSpace(int space) { impl()->setChildSpace(space); }
+    int getChildSpace() const { return impl()->childSpace; }
+    // A docked container sized from its children (getContentSize).
+    void setAbsoluteDockAutoSize(bool autoSize) { impl()->setAbsoluteDockAutoSize(autoSize); }
+    bool getAbsoluteDockAutoSize() const { return impl()->absoluteDockAutoSize; }
+    void setDrawBackground(bool draw) { impl()->setDrawBackground(draw); }
+    bool getDrawBackground() const { return impl()->drawBackground; }
     // Normal and Disable backgrounds; setBackground sets the Normal one.
-    void setBackground(const FillStyle& style);
+    void setBackground(const FillStyle& style) { impl()->setBackground(CtrlStateNormal, style); }
     // Disable sets the Disable background, CtrlStateAll both, any other state the Normal one.
-    void setBackgroundState(CtrlState state, const FillStyle& style);
-    const FillStyle& getBackground() const;
-    const FillStyle& getBackgroundState(CtrlState state) const;
-    const FillStyle& getDisableBackground() const;
+    void setBackgroundState(CtrlState state, const FillStyle& style)
+    {
+        impl()->setBackground(state, style);
+    }
+    const FillStyle& getBackground() const { return impl()->backgrounds[0]; }
+    const FillStyle& getBackgroundState(CtrlState state) const { return impl()->getBackground(state); }
+    const FillStyle& getDisableBackground() const { return impl()->backgrounds[1]; }
 
     // Reparents `widget` into the container, gives a control the ratio and lays out.
     void addChildWidget(QWidget* widget, int ratio = 1);

@@ -1,12 +1,9 @@
 #pragma once
 
-// Placement of an icon or image inside a rectangle, and its keys in a control's "attr" object.
+// Placement of an icon or image inside a rectangle ("iconX", "iconY", "iconUseColor",
+// "iconColor", "iconHor", "iconVer" in a control's "attr" object).
 
 #include <QColor>
-
-namespace Json {
-class Value;
-}
 
 namespace MOXQtLib {
 
@@ -21,11 +18,13 @@ struct IconStyleDesc
     // 0 left/top, 1 centre, 2 right/bottom ("iconHor", "iconVer").
     int horAlign = 1;
     int verAlign = 1;
-};
 
-// Reads the icon keys present in `attr`; absent or mistyped keys keep their values.
-void readIconStyle(const Json::Value& attr, IconStyleDesc& style);
-// Writes the keys whose values differ from a default IconStyleDesc.
-void writeIconStyle(const IconStyleDesc& style, Json::Value& attr);
+    bool operator==(const IconStyleDesc& o) const
+    {
+        return x == o.x && y == o.y && useColor == o.useColor && color == o.color &&
+               horAlign == o.horAlign && verAlign == o.verAlign;
+    }
+    bool operator!=(const IconStyleDesc& o) const { return !(*this == o); }
+};
 
 } // namespace MOXQtLib

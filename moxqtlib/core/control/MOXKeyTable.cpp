@@ -1,0 +1,125 @@
+#include "MOXKeyTable.h"
+
+#include "MOXJson.h"
+#include "MOXQWidgetBaseImpl.h"
+#include "MOXStyleEntries.h"
+
+#include <algorithm>
+
+namespace MOXQtLib {
+
+MOXKeyTable::MOXKeyTable(std::initializer_list<MOXKeyDecls> keys, EmptyStyle emptyStyle)
+    : m_emptyStyle(emptyStyle)
+{
+    for (const MOXKeyDecls& run : keys)
+        for (const MOXKeyDecl& decl : run.decls) {
+            m_keys.push_back(decl);
+            if (decl.styles) m_hasStyles = true;
+            if (!decl.name.isEmpty() && decl.inAttr) m_attrNames.push_back(decl.name);
+        }
+    std::sort(m_attrNames.begin(), m_attrNames.end());
+}
+
+const MOXKeyTable& MOXKeyTable::none()
+{
+    static const MOXKeyTable table;
+    return table;
+}
+
+bool MOXKeyTable::isOwnAttr(const char* name, size_t length) const
+{
+    const QByteArray key = QByteArray::fromRawData(name, int(length));
+    return std::binary_search(m_attrNames.begin(), m_attrNames.end(), key);
+}
+
+const Json::Value* MOXKeyTable::attrOf(const Json::Value& object)
+{
+    static const Json::Value empty(Json::objectValue);
+    const Json::Value* attr = jsonMember(object, "attr");
+    if (!attr) return nullptr;
+    if (attr->isNull()) return &empty;
+    return attr->isObject() ? attr : nullptr;
+}
+
+Json::Value& MOXKeyTable::attrFor(Json::Value& object)
+{
+    Json::Value& attr = object["attr"];
+    if (!attr.isObject()) attr = Json::Value(Json::objectValue);
+    return attr;
+}
+
+void MOXKeyTable::readOwn(MOXQWidgetBaseImpl& impl, const Json::Value& object, bool themed) const
+{
+    read(impl, object, themed ? Pass::OwnThemed : Pass::Own);
+}
+
+void MOXKeyTable::readTheme(MOXQWidgetBaseImpl& impl, const Json::Value& entry) const
+{
+    read(impl, entry, Pass::Theme);
+}
+
+void MOXKeyTable::read(MOXQWidgetBaseImpl& impl, const Json::Value& object, Pass pass) const
+{
+    if (m_keys.empty() || !object.isObject()) return;
+    const Json::Value* attr = attrOf(object);
+    for (const MOXKeyDecl& key : m_keys) {
+        if (key.name.isEmpty() || !key.read) continue;
+        const bool wanted = pass == Pass::Own                  ? true
+                            : pass == Pass::OwnThemed ? key.source != MOXKeySource::Look
+                                                      : key.source != MOXKeySource::Content;
+        if (!wanted) continue;
+        const Json::Value* holder = key.inAttr ? attr : &object;
+        if (!holder) continue;
+        // A member of a type that does not fit counts as absent.
+        const Json::Value* value = jsonMember(*holder, key.name.constData());
+        if ((!value || !key.read(impl, *value)) && pass != Pass::Theme && key.readAbsent)
+            key.readAbsent(impl);
+    }
+}
+
+void MOXKeyTable::readStyles(MOXQWidgetBaseImpl& impl, const Json::Value& object) const
+{
+    if (!m_hasStyles || !object.isObject()) return;
+    MOXStyleSlots styleSlots;
+    for (const MOXKeyDecl& key : m_keys)
+        if (key.styles) key.styles(impl, styleSlots);
+    styleSlots.read(object);
+}
+
+void MOXKeyTable::write(const MOXQWidgetBaseImpl& impl, Json::Value& object) const
+{
+    if (hasAttrKeys()) attrFor(object);
+    for (const MOXKeyDecl& key : m_keys) {
+        if (key.name.isEmpty() || !key.write) continue;
+        Json::Value value = key.write(impl);
+        if (value.isNull()) continue;
+        (key.inAttr ? attrFor(object) : object)[key.name.toStdString()] = std::move(value);
+    }
+    if (!m_hasStyles) return;
+    MOXStyleSlots styleSlots;
+    // The slots keep pointers to the records; writing only reads through them.
+    auto& records = const_cast<MOXQWidgetBaseImpl&>(impl);
+    for (const MOXKeyDecl& key : m_keys)
+        if (key.styles) key.styles(records, styleSlots);
+    Json::Value entries = styleSlots.write();
+    if (!entries.empty())
+        object["style"] = std::move(entries);
+    else if (m_emptyStyle == NullEmptyStyle)
+        object["style"] = Json::Value();
+}
+
+QStringList moxFourStates()
+{
+    return {QStringLiteral("Normal"), QStringLiteral("Hot"), QStringLiteral("Pressed"),
+            QStringLiteral("Disable")};
+}
+
+QVector<PropertyDef> MOXKeyTable::properties() const
+{
+    QVector<PropertyDef> defs;
+    for (const MOXKeyDecl& key : m_keys)
+        if (key.hasProperty) defs.append(key.property);
+    return defs;
+}
+
+} // namespace MOXQtLib
