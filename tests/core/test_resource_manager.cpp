@@ -358,9 +358,15 @@ TEST_F(ResourceEnv, ImagesAreBoundedCachedAndScaled)
     QImage* checked = rm()->getImage("IDB_CHECKED", false);
     ASSERT_NE(checked, nullptr);
     EXPECT_FALSE(checked->isNull());
-    // The built-in style document is a Qt resource of the library.
+    // The library's built-in looks are its own resource; an application's document at the
+    // application path (this test program ships one) adds to them and wins by name.
+    rm()->initDefaultStyleRes();
     FillStyle fill;
-    EXPECT_TRUE(rm()->getFillStyle("defaultButtonNormal", fill));
+    EXPECT_TRUE(rm()->getFillStyle("defaultPanel", fill));
+    ASSERT_TRUE(rm()->getFillStyle("appPanel", fill));
+    EXPECT_EQ(fill.fillRes.color, QColor(1, 2, 3));
+    ASSERT_TRUE(rm()->getFillStyle("defaultButtonNormal", fill));
+    EXPECT_EQ(fill.fillRes.color, QColor(4, 5, 6));
 }
 
 namespace {
@@ -398,7 +404,9 @@ TEST_F(ResourceEnv, NotificationsReachTheControlsOfLiveWindows)
     rm()->registerDesignerWindow(designer.get());
     const QList<CountingControl*> all{nested, direct, inner, designed};
 
-    const QString dir = testsupport::tempDir(QStringLiteral("notify"));
+    // A folder name outside ASCII, handed over as the platform's file-name bytes.
+    const QString dir = testsupport::tempDir(QStringLiteral("notify")) +
+                        QString::fromUtf8("/th\xc3\xa8me-\xe4\xb8\xbb\xe9\xa2\x98");
     writeFile(dir + "/style.json", restest::styleDocument("n", "FF000000"));
     writeFile(dir + "/theme.json",
               R"({"elements": [{"child": [{"name": "qtprobe", "look": "themed"}]}]})");

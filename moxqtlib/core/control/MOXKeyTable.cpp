@@ -32,6 +32,14 @@ bool MOXKeyTable::isOwnAttr(const char* name, size_t length) const
     return std::binary_search(m_attrNames.begin(), m_attrNames.end(), key);
 }
 
+QVector<QByteArray> MOXKeyTable::keyNames(bool inAttr) const
+{
+    QVector<QByteArray> names;
+    for (const MOXKeyDecl& key : m_keys)
+        if (!key.name.isEmpty() && key.inAttr == inAttr) names.append(key.name);
+    return names;
+}
+
 const Json::Value* MOXKeyTable::attrOf(const Json::Value& object)
 {
     static const Json::Value empty(Json::objectValue);

@@ -87,6 +87,8 @@ public:
     static const MOXKeyTable& none();
 
     bool isOwnAttr(const char* name, size_t length) const;
+    // The declared keys inside "attr", or those that are members of the object itself.
+    QVector<QByteArray> keyNames(bool inAttr) const;
     bool hasAttrKeys() const { return !m_attrNames.empty(); }
 
     // The control's own object. With `themed` the object names a theme entry, which holds the

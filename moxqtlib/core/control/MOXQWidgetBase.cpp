@@ -161,11 +161,21 @@ void MOXQWidgetBase::writeCommon(Json::Value& value)
     }
     if (m_widthPolicy != LayoutPolicyUnset) value["widthPolicy"] = int(m_widthPolicy);
     if (m_heightPolicy != LayoutPolicyUnset) value["heightPolicy"] = int(m_heightPolicy);
-    if (m_owner->minimumWidth() > 0) value["minWidth"] = m_owner->minimumWidth();
-    if (m_owner->minimumHeight() > 0) value["minHeight"] = m_owner->minimumHeight();
+    // Also written as 0 below a control's own minimum, so lowering it is not lost.
+    const QSize minimum = m_owner->minimumSize();
+    if (minimum.width() > 0 || minimum.width() != m_defaultMinimum.width())
+        value["minWidth"] = minimum.width();
+    if (minimum.height() > 0 || minimum.height() != m_defaultMinimum.height())
+        value["minHeight"] = minimum.height();
     if (m_owner->maximumWidth() != kUnlimitedSize) value["maxWidth"] = m_owner->maximumWidth();
     if (m_owner->maximumHeight() != kUnlimitedSize) value["maxHeight"] = m_owner->maximumHeight();
     SaveLayout(value);
+}
+
+void MOXQWidgetBase::setDefaultMinimumSize(const QSize& size)
+{
+    m_defaultMinimum = size.expandedTo(QSize(0, 0));
+    if (m_owner) m_owner->setMinimumSize(m_defaultMinimum);
 }
 
 void MOXQWidgetBase::readCommon(const Json::Value& value)

@@ -6,6 +6,7 @@
 #include "MOXControlTypes.h"
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -73,6 +74,9 @@ public:
     // Children a control makes for itself (bound scroll bars, tab strips ...) are internal:
     // they are never written under "child", so reloading a page does not duplicate them.
     void setInternal(bool internal) { m_internal = internal; }
+    // A minimum size the control keeps unless its file says otherwise; files then also write
+    // a minimum of 0, which would otherwise read back as this one.
+    void setDefaultMinimumSize(const QSize& size);
     bool isInternal() const { return m_internal; }
 
 private:
@@ -90,6 +94,7 @@ private:
     int m_dockOffsetX = 0;
     int m_dockOffsetY = 0;
     LayoutType m_layoutType = LayoutAbsolute;
+    QSize m_defaultMinimum{0, 0};
     int m_layoutData[4] = {0, 0, 0, 0};
     QWidget* m_owner = nullptr;
     bool m_internal = false;

@@ -118,6 +118,14 @@ QVector<QByteArray> moxGetListedControlTypes()
     return names;
 }
 
+QVector<QByteArray> moxGetRegisteredTypeNames()
+{
+    QVector<QByteArray> names;
+    for (const auto& entry : registry().createFunctions)
+        names.append(QByteArray(entry.first.data(), int(entry.first.size())));
+    return names;
+}
+
 QWidget* moxCreateControl(const QByteArray& typeName, const Json::Value& json, QWidget* parent)
 {
     Registry& r = registry();

@@ -50,6 +50,8 @@ ControlInfo* moxGetControlInfo(const QString& typeName);
 QVector<ControlInfo*> moxGetAllControlInfo();
 // Type names registered with the listed flag, in byte order.
 QVector<QByteArray> moxGetListedControlTypes();
+// Every name the registry can create, aliases included, in byte order.
+QVector<QByteArray> moxGetRegisteredTypeNames();
 
 // A control from its JSON object: the application factory first (with the object's "name"),
 // then the registry. The widget gets `parent`; a control then reads `json` (unless null) with

@@ -252,11 +252,16 @@ void MOXQResourceManager::initDefaultImageRes()
 
 void MOXQResourceManager::initDefaultStyleRes()
 {
-    QFile file(QStringLiteral(":/style/resources/style/defaultStyle.json"));
-    if (!file.open(QIODevice::ReadOnly)) return;
-    Json::Value document;
-    if (jsonParse(file.readAll(), document) && jsonMember(document, "style"))
-        readStyle(m_skin.get(), document);
+    // The library's own looks first; an application that ships its own document at the
+    // application path then overrides them by name.
+    for (const char* path :
+         {":/moxqtlib/style/defaultStyle.json", ":/style/resources/style/defaultStyle.json"}) {
+        QFile file(QString::fromLatin1(path));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        Json::Value document;
+        if (jsonParse(file.readAll(), document) && jsonMember(document, "style"))
+            readStyle(m_skin.get(), document);
+    }
 }
 
 void MOXQResourceManager::initFontRes(bool fromDir)

@@ -1,5 +1,6 @@
 #include "MOXResourceFunctions.h"
 
+#include "MOXPlatform.h"
 #include "MOXQResourceManager.h"
 
 #include <QtGlobal>
@@ -19,11 +20,6 @@ bool g_initialized = false;
 MOXQResourceManager* manager()
 {
     return MOXQResourceManager::getInstance();
-}
-
-QString latin1Path(const char* path)
-{
-    return path ? QString::fromLatin1(path) : QString();
 }
 
 // Runs `call` with the project switch set, clearing it afterwards.
@@ -75,12 +71,12 @@ QString moxGetGlobalFontFamily()
 
 bool moxLoadThemeDir(const char* path)
 {
-    return g_initialized && manager()->loadThemeDir(latin1Path(path));
+    return g_initialized && manager()->loadThemeDir(moxDecodePath(path));
 }
 
 bool moxLoadThemeFile(const char* path)
 {
-    return g_initialized && manager()->loadThemeFile(latin1Path(path));
+    return g_initialized && manager()->loadThemeFile(moxDecodePath(path));
 }
 
 bool moxNotifyThemeChange()
