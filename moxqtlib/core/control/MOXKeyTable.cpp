@@ -18,6 +18,13 @@ MOXKeyTable::MOXKeyTable(std::initializer_list<MOXKeyDecls> keys, EmptyStyle emp
             if (!decl.name.isEmpty() && decl.inAttr) m_attrNames.push_back(decl.name);
         }
     std::sort(m_attrNames.begin(), m_attrNames.end());
+    // The names stay where they are: m_keys is not touched after this.
+    for (size_t i = 0; i < m_keys.size(); ++i) {
+        const QByteArray& name = m_keys[i].name;
+        if (name.isEmpty() || !m_keys[i].read) continue;
+        (m_keys[i].inAttr ? m_attrIndex : m_memberIndex)
+            .emplace(std::string_view(name.constData(), size_t(name.size())), i);
+    }
 }
 
 const MOXKeyTable& MOXKeyTable::none()
@@ -70,17 +77,29 @@ void MOXKeyTable::read(MOXQWidgetBaseImpl& impl, const Json::Value& object, Pass
 {
     if (m_keys.empty() || !object.isObject()) return;
     const Json::Value* attr = attrOf(object);
-    for (const MOXKeyDecl& key : m_keys) {
+    // The values present, by declaration; a member of a type that does not fit counts as
+    // absent.
+    std::vector<const Json::Value*> found(m_keys.size(), nullptr);
+    auto collect = [&found](const Json::Value& holder,
+                            const std::unordered_map<std::string_view, size_t>& index) {
+        if (index.empty()) return;
+        for (auto it = holder.begin(); it != holder.end(); ++it) {
+            const char* end = nullptr;
+            const char* begin = it.memberName(&end);
+            const auto hit = index.find(std::string_view(begin, size_t(end - begin)));
+            if (hit != index.end()) found[hit->second] = &*it;
+        }
+    };
+    if (attr) collect(*attr, m_attrIndex);
+    collect(object, m_memberIndex);
+    for (size_t i = 0; i < m_keys.size(); ++i) {
+        const MOXKeyDecl& key = m_keys[i];
         if (key.name.isEmpty() || !key.read) continue;
         const bool wanted = pass == Pass::Own                  ? true
                             : pass == Pass::OwnThemed ? key.source != MOXKeySource::Look
                                                       : key.source != MOXKeySource::Content;
-        if (!wanted) continue;
-        const Json::Value* holder = key.inAttr ? attr : &object;
-        if (!holder) continue;
-        // A member of a type that does not fit counts as absent.
-        const Json::Value* value = jsonMember(*holder, key.name.constData());
-        if ((!value || !key.read(impl, *value)) && pass != Pass::Theme && key.readAbsent)
+        if (!wanted || (key.inAttr && !attr)) continue;
+        if ((!found[i] || !key.read(impl, *found[i])) && pass != Pass::Theme && key.readAbsent)
             key.readAbsent(impl);
     }
 }

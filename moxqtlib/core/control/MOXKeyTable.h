@@ -16,6 +16,8 @@
 #include <json/json.h>
 
 #include <functional>
+#include <string_view>
+#include <unordered_map>
 #include <type_traits>
 #include <vector>
 
@@ -81,6 +83,9 @@ public:
     };
 
     MOXKeyTable() = default;
+    // Its look-up refers into its own declarations: a table stays where it was made.
+    MOXKeyTable(const MOXKeyTable&) = delete;
+    MOXKeyTable& operator=(const MOXKeyTable&) = delete;
     MOXKeyTable(std::initializer_list<MOXKeyDecls> keys, EmptyStyle emptyStyle = OmitEmptyStyle);
 
     // The table of a control without keys of its own.
@@ -123,6 +128,10 @@ private:
     std::vector<MOXKeyDecl> m_keys;
     // Sorted, for the own-key test.
     std::vector<QByteArray> m_attrNames;
+    // Key name -> declaration, for "attr" keys and for members: an object is read in one
+    // pass over what it holds rather than one look-up per declared key.
+    std::unordered_map<std::string_view, size_t> m_attrIndex;
+    std::unordered_map<std::string_view, size_t> m_memberIndex;
     bool m_hasStyles = false;
     EmptyStyle m_emptyStyle = OmitEmptyStyle;
 };

@@ -56,6 +56,7 @@ public:
           m_impl(new Impl(this, typeName))
     {
         m_impl->setKeyTable(Impl::keys());
+        m_base.bindImpl(m_impl.get());
     }
     ~MOXQControl() override = default;
 
@@ -138,6 +139,7 @@ protected:
     {
         // Nobody may find the implementation through the widget once it is gone.
         this->setProperty("impl", QVariant());
+        m_base.bindImpl(nullptr);
         m_impl.reset();
     }
 

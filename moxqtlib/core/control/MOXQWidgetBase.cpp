@@ -13,6 +13,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace MOXQtLib {
 
@@ -43,7 +45,7 @@ IMOXQWidgetBase* MOXQWidgetBase::ownerControl() const
 
 MOXQWidgetBaseImpl* MOXQWidgetBase::ownerImpl() const
 {
-    return MOXQWidgetBaseImpl::fromWidget(m_owner);
+    return m_impl ? m_impl : MOXQWidgetBaseImpl::fromWidget(m_owner);
 }
 
 void MOXQWidgetBase::setLayoutRatio(int ratio)
@@ -178,36 +180,120 @@ void MOXQWidgetBase::setDefaultMinimumSize(const QSize& size)
     if (m_owner) m_owner->setMinimumSize(m_defaultMinimum);
 }
 
+namespace {
+
+// The common keys of a control's object, found in one pass over its members: a page reads
+// them for every control it builds.
+enum CommonKey
+{
+    KeyName,
+    KeyTooltip,
+    KeyVisibility,
+    KeyEnable,
+    KeyLayout,
+    KeyX,
+    KeyY,
+    KeyW,
+    KeyH,
+    KeyDockHor,
+    KeyDockVer,
+    KeyDockOffsetX,
+    KeyDockOffsetY,
+    KeyAbsoluteLayout,
+    KeyWidthPolicy,
+    KeyHeightPolicy,
+    KeyMinWidth,
+    KeyMinHeight,
+    KeyMaxWidth,
+    KeyMaxHeight,
+    KeyCount
+};
+
+struct CommonMembers
+{
+    explicit CommonMembers(const Json::Value& object)
+    {
+        static const std::unordered_map<std::string_view, int> ids = {
+            {"name", KeyName},
+            {"tooltip", KeyTooltip},
+            {"visibility", KeyVisibility},
+            {"enable", KeyEnable},
+            {"layout", KeyLayout},
+            {"x", KeyX},
+            {"y", KeyY},
+            {"w", KeyW},
+            {"h", KeyH},
+            {"absoluteDockHor", KeyDockHor},
+            {"absoluteDockVer", KeyDockVer},
+            {"absoluteDockOffsetX", KeyDockOffsetX},
+            {"absoluteDockOffsetY", KeyDockOffsetY},
+            {"absoluteLayout", KeyAbsoluteLayout},
+            {"widthPolicy", KeyWidthPolicy},
+            {"heightPolicy", KeyHeightPolicy},
+            {"minWidth", KeyMinWidth},
+            {"minHeight", KeyMinHeight},
+            {"maxWidth", KeyMaxWidth},
+            {"maxHeight", KeyMaxHeight}};
+        if (!object.isObject()) return;
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const char* end = nullptr;
+            const char* begin = it.memberName(&end);
+            const auto found = ids.find(std::string_view(begin, size_t(end - begin)));
+            if (found != ids.end()) at[found->second] = &*it;
+        }
+    }
+    bool readInt(CommonKey key, int& out) const { return at[key] && jsonToInt(*at[key], out); }
+    bool readBool(CommonKey key, bool& out) const
+    {
+        return at[key] && jsonToBool(*at[key], out);
+    }
+    bool readString(CommonKey key, QString& out) const
+    {
+        return at[key] && jsonToString(*at[key], out);
+    }
+    int intOr(CommonKey key, int fallback) const
+    {
+        readInt(key, fallback);
+        return fallback;
+    }
+
+    const Json::Value* at[KeyCount] = {};
+};
+
+} // namespace
+
 void MOXQWidgetBase::readCommon(const Json::Value& value)
 {
+    const CommonMembers m(value);
     QString text;
-    if (jsonReadString(value, "name", text)) m_owner->setObjectName(text);
-    if (jsonReadString(value, "tooltip", text)) m_owner->setToolTip(text);
+    if (m.readString(KeyName, text)) m_owner->setObjectName(text);
+    if (m.readString(KeyTooltip, text)) m_owner->setToolTip(text);
 
-    const bool visible = jsonBool(value, "visibility", true);
+    bool visible = true;
+    m.readBool(KeyVisibility, visible);
     m_owner->setVisible(visible);
     m_owner->setProperty(kVisibilityProperty, visible);
 
     bool enabled = true;
-    if (jsonReadBool(value, "enable", enabled)) m_owner->setEnabled(enabled);
+    if (m.readBool(KeyEnable, enabled)) m_owner->setEnabled(enabled);
 
-    if (jsonObject(value, "layout")) {
+    if (m.at[KeyLayout] && m.at[KeyLayout]->isObject()) {
         LoadLayout(value);
     } else {
         m_layoutType = LayoutAbsolute;
-        m_layoutData[0] = jsonInt(value, "x", 0);
-        m_layoutData[1] = jsonInt(value, "y", 0);
-        m_layoutData[2] = jsonInt(value, "w", 0);
-        m_layoutData[3] = jsonInt(value, "h", 0);
+        m_layoutData[0] = m.intOr(KeyX, 0);
+        m_layoutData[1] = m.intOr(KeyY, 0);
+        m_layoutData[2] = m.intOr(KeyW, 0);
+        m_layoutData[3] = m.intOr(KeyH, 0);
     }
 
     int hor = 0, ver = 0, offsetX = 0, offsetY = 0;
-    const bool hasHor = jsonReadInt(value, "absoluteDockHor", hor);
-    const bool hasVer = jsonReadInt(value, "absoluteDockVer", ver);
-    const bool hasX = jsonReadInt(value, "absoluteDockOffsetX", offsetX);
-    const bool hasY = jsonReadInt(value, "absoluteDockOffsetY", offsetY);
+    const bool hasHor = m.readInt(KeyDockHor, hor);
+    const bool hasVer = m.readInt(KeyDockVer, ver);
+    const bool hasX = m.readInt(KeyDockOffsetX, offsetX);
+    const bool hasY = m.readInt(KeyDockOffsetY, offsetY);
     bool dock = hasHor || hasVer || hasX || hasY;
-    jsonReadBool(value, "absoluteLayout", dock);
+    m.readBool(KeyAbsoluteLayout, dock);
     m_absoluteDock = dock;
     m_dockHor = moxClampDock(hor);
     m_dockVer = moxClampDock(ver);
@@ -215,18 +301,16 @@ void MOXQWidgetBase::readCommon(const Json::Value& value)
     m_dockOffsetY = offsetY;
 
     int policy = 0;
-    if (jsonReadInt(value, "widthPolicy", policy)) m_widthPolicy = moxSizePolicyFromInt(policy);
-    if (jsonReadInt(value, "heightPolicy", policy)) m_heightPolicy = moxSizePolicyFromInt(policy);
+    if (m.readInt(KeyWidthPolicy, policy)) m_widthPolicy = moxSizePolicyFromInt(policy);
+    if (m.readInt(KeyHeightPolicy, policy)) m_heightPolicy = moxSizePolicyFromInt(policy);
 
     // Qt clamps negative sizes itself, but not up to its own unlimited size.
     int size = 0;
-    if (jsonReadInt(value, "minWidth", size))
-        m_owner->setMinimumWidth(std::clamp(size, 0, kUnlimitedSize));
-    if (jsonReadInt(value, "minHeight", size))
+    if (m.readInt(KeyMinWidth, size)) m_owner->setMinimumWidth(std::clamp(size, 0, kUnlimitedSize));
+    if (m.readInt(KeyMinHeight, size))
         m_owner->setMinimumHeight(std::clamp(size, 0, kUnlimitedSize));
-    if (jsonReadInt(value, "maxWidth", size))
-        m_owner->setMaximumWidth(std::clamp(size, 0, kUnlimitedSize));
-    if (jsonReadInt(value, "maxHeight", size))
+    if (m.readInt(KeyMaxWidth, size)) m_owner->setMaximumWidth(std::clamp(size, 0, kUnlimitedSize));
+    if (m.readInt(KeyMaxHeight, size))
         m_owner->setMaximumHeight(std::clamp(size, 0, kUnlimitedSize));
 }
 

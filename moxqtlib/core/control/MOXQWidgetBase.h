@@ -74,6 +74,9 @@ public:
     // Children a control makes for itself (bound scroll bars, tab strips ...) are internal:
     // they are never written under "child", so reloading a page does not duplicate them.
     void setInternal(bool internal) { m_internal = internal; }
+    // The owner's implementation object, known to the control that makes both (null: look it
+    // up through the owner).
+    void bindImpl(MOXQWidgetBaseImpl* impl) { m_impl = impl; }
     // A minimum size the control keeps unless its file says otherwise; files then also write
     // a minimum of 0, which would otherwise read back as this one.
     void setDefaultMinimumSize(const QSize& size);
@@ -95,6 +98,7 @@ private:
     int m_dockOffsetY = 0;
     LayoutType m_layoutType = LayoutAbsolute;
     QSize m_defaultMinimum{0, 0};
+    MOXQWidgetBaseImpl* m_impl = nullptr;
     int m_layoutData[4] = {0, 0, 0, 0};
     QWidget* m_owner = nullptr;
     bool m_internal = false;

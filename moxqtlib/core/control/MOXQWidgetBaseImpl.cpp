@@ -33,6 +33,10 @@ MOXQWidgetBaseImpl::~MOXQWidgetBaseImpl()
 MOXQWidgetBaseImpl* MOXQWidgetBaseImpl::fromWidget(const QWidget* widget)
 {
     if (!widget) return nullptr;
+    // A control answers directly; the dynamic property (a name lookup) serves every other
+    // widget that carries an implementation object.
+    if (auto* control = qobject_cast<IMOXQWidgetBase*>(const_cast<QWidget*>(widget)))
+        return control->getControlImpl();
     return static_cast<MOXQWidgetBaseImpl*>(widget->property(kImplProperty).value<void*>());
 }
 

@@ -140,10 +140,10 @@ QWidget* moxCreateControl(const QByteArray& typeName, const Json::Value& json, Q
     widget->setParent(parent);
     if (IMOXQWidgetBase* control = qobject_cast<IMOXQWidgetBase*>(widget)) {
         MOXThemeResScope scope(false);
-        if (!json.isNull()) {
-            Json::Value copy(json);
-            control->readJsonValue(&copy);
-        }
+        // Readers only read (every JSON accessor of the library is const), so the caller's
+        // document is handed over as it is: copying each element with its subtree would cost
+        // the square of the page's depth.
+        if (!json.isNull()) control->readJsonValue(const_cast<Json::Value*>(&json));
     }
     return widget;
 }

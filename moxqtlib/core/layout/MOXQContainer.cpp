@@ -3,6 +3,7 @@
 #include "MOXJson.h"
 #include "MOXKey.h"
 #include "MOXNativeWindow.h"
+#include "MOXQPageBuild.h"
 #include "MOXQResourceManager.h"
 #include "MOXQStylePainter.h"
 #include "MOXQWidgetBase.h"
@@ -31,7 +32,7 @@ bool spacerInfo(QWidget* w, IMOXQWidgetBase* control, int& direction, int& thick
     return true;
 }
 
-QRect baseGeometry(const QWidget* w, int scrollX, int scrollY)
+QRect propertyBaseGeometry(const QWidget* w, int scrollX, int scrollY)
 {
     const QVariant v = w->property(kBaseGeometry);
     if (v.canConvert<QRect>() && v.userType() == QMetaType::QRect) return v.toRect();
@@ -121,13 +122,33 @@ void MOXQContainerImpl::rememberLaidOut(QWidget* child)
 // or saved before it is shown still needs its nested containers laid out.
 static void cascadeWhileHidden(QWidget* child, const QSize& before)
 {
-    if (child->isVisible() || child->size() == before) return;
-    if (auto* sub = qobject_cast<MOXQContainer*>(child)) sub->forceResize();
+    auto* sub = qobject_cast<MOXQContainer*>(child);
+    if (!sub) return;
+    if (sub->isLayoutPending() || (!child->isVisible() && child->size() != before))
+        sub->forceResize();
+}
+
+QRect MOXQContainerImpl::baseGeometry(const QWidget* child, int scrollX, int scrollY) const
+{
+    const auto it = m_sizes.constFind(child);
+    if (it != m_sizes.constEnd() && it->hasBase) return it->base;
+    return propertyBaseGeometry(child, scrollX, scrollY);
+}
+
+void MOXQContainerImpl::setBaseGeometry(QWidget* child, const QRect& rect)
+{
+    // The property is what others see; a layout pass rarely changes it, and setting a
+    // dynamic property costs a name lookup.
+    ChildSizes& sizes = m_sizes[child];
+    if (sizes.hasBase && sizes.base == rect) return;
+    sizes.base = rect;
+    sizes.hasBase = true;
+    child->setProperty(kBaseGeometry, rect);
 }
 
 void MOXQContainerImpl::placeChild(QWidget* child, const QRect& rect)
 {
-    child->setProperty(kBaseGeometry, rect);
+    setBaseGeometry(child, rect);
     const QSize before = child->size();
     // QWidget's own setGeometry: the layout must not turn relative children absolute.
     child->QWidget::setGeometry(rect.translated(-m_scrollX, -m_scrollY));
@@ -195,7 +216,7 @@ void MOXQContainerImpl::dockChildren(const QVector<QWidget*>& children)
         const QSize before = w->size();
         control->getControlBase()->setGeometry(r.translated(-m_scrollX, -m_scrollY));
         rememberLaidOut(w);
-        w->setProperty(kBaseGeometry, r);
+        setBaseGeometry(w, r);
         if (sub && sub->getAbsoluteDockAutoSize())
             sub->forceResize();
         else
@@ -218,8 +239,17 @@ void MOXQContainerImpl::layoutPass()
     m_layingOut = false;
 }
 
+bool MOXQContainerImpl::parentWillPlace() const
+{
+    auto* parent = qobject_cast<MOXQContainer*>(owner()->parentWidget());
+    if (!parent) return false;
+    const IMOXQWidgetBase* control = moxControlOf(owner());
+    return parent->getChildLayout() != LayoutNoUse || (control && control->getAbsoluteLayout());
+}
+
 void MOXQContainerImpl::relayout()
 {
+    layoutPending = false;
     layoutPass();
     updateScrollState();
 }
@@ -332,6 +362,7 @@ void MOXQContainerImpl::bindScrollBar(QScrollBar* bar, bool horizontal)
         bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
         bar->setProperty(kBoundScrollBar, true);
         bar->setProperty(kBaseGeometry, QVariant());
+        m_sizes.remove(bar);
         if (IMOXQWidgetBase* control = moxControlOf(bar))
             control->getControlBase()->setInternal(true);
         bar->installEventFilter(owner());
@@ -432,7 +463,7 @@ void MOXQContainerImpl::childRemoved(QObject* child)
 void MOXQContainerImpl::childChanged(QWidget* child)
 {
     if (m_layingOut || m_animating || m_updatingScroll || isBoundScrollBar(child)) return;
-    child->setProperty(kBaseGeometry, child->geometry().translated(m_scrollX, m_scrollY));
+    setBaseGeometry(child, child->geometry().translated(m_scrollX, m_scrollY));
     updateScrollState();
 }
 
@@ -633,6 +664,10 @@ QSize MOXQContainer::getContentSize() const
 
 void MOXQContainer::createComplete()
 {
+    if (MOXQPageBuild::active() && impl()->parentWillPlace()) {
+        impl()->layoutPending = true;
+        return;
+    }
     impl()->relayout();
 }
 

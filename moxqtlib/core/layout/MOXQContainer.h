@@ -75,6 +75,10 @@ public:
 
     bool startResizeAnimation(const QSize& from, const QSize& to, int ms);
     bool isAnimating() const { return m_animating; }
+    // Completed inside a page build whose parent container will place it: the layout waits
+    // for that placement.
+    bool parentWillPlace() const;
+    bool layoutPending = false;
 
     void bindWindowHandle(void* handle);
     void* windowHandle() const { return m_windowHandle; }
@@ -94,6 +98,8 @@ private:
     void runFloat(const QVector<QWidget*>& children, Qt::Orientation orientation);
     void dockChildren(const QVector<QWidget*>& children);
     void placeChild(QWidget* child, const QRect& rect);
+    QRect baseGeometry(const QWidget* child, int scrollX, int scrollY) const;
+    void setBaseGeometry(QWidget* child, const QRect& rect);
     QSize requestedSize(QWidget* child);
     void rememberLaidOut(QWidget* child);
     void scheduleLayout();
@@ -113,6 +119,9 @@ private:
     {
         QSize request;
         QSize laidOut;
+        // Where the layout put it, before scrolling; mirrored in the child's property.
+        QRect base;
+        bool hasBase = false;
     };
     QHash<const QObject*, ChildSizes> m_sizes;
 };
@@ -175,6 +184,7 @@ public:
     QSize getContentSize() const;
 
     void createComplete() override;
+    bool isLayoutPending() const { return impl()->layoutPending; }
 
     // What a form designer asks of a custom widget.
     QString name() const { return QStringLiteral("MOXQContainer"); }

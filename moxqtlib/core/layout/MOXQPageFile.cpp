@@ -4,6 +4,7 @@
 #include "MOXJson.h"
 #include "MOXQContainer.h"
 #include "MOXQMenu.h"
+#include "MOXQPageBuild.h"
 #include "MOXQResourceManager.h"
 #include "MOXQtLib.h"
 
@@ -126,8 +127,11 @@ MOXQContainer* moxCreatePageFromJson(QWidget* parent, const Json::Value& documen
     if (!elements || !elementsWellFormed(*elements, 0) || elements->empty()) return nullptr;
     if (auto* host = dynamic_cast<IMOXQPageWindow*>(parent)) applyWindowKeys(parent, host, document);
     QWidget* last = nullptr;
-    for (Json::ArrayIndex i = 0; i < elements->size(); ++i)
-        last = createElement((*elements)[i], parent);
+    {
+        MOXQPageBuild build(parent);
+        for (Json::ArrayIndex i = 0; i < elements->size(); ++i)
+            last = createElement((*elements)[i], parent);
+    }
     // Checked, not assumed: the last element may be any control.
     return qobject_cast<MOXQContainer*>(last);
 }
