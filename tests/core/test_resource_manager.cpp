@@ -21,36 +21,10 @@ using restest::writeFile;
 
 namespace {
 
-MOXQResourceManager* rm()
-{
-    return MOXQResourceManager::getInstance();
-}
-
-QByteArray resource(const QString& name, ResSourceType* from = nullptr)
-{
-    const char* data = nullptr;
-    unsigned size = 0;
-    ResSourceType source = ResSourceSkin;
-    if (!rm()->getResource(name, data, size, source)) return QByteArray();
-    if (from) *from = source;
-    return QByteArray(data, int(size));
-}
-
-QColor themeFillColor(const QString& name, bool* found = nullptr)
-{
-    rm()->setSwitchToThemeRes(true);
-    FillStyle style;
-    const bool ok = rm()->getFillStyle(name, style);
-    rm()->setSwitchToThemeRes(false);
-    if (found) *found = ok;
-    return style.fillRes.color;
-}
-
-int themeEntryValue(const char* name)
-{
-    const Json::Value* entry = rm()->getThemeJsonValue(name);
-    return entry ? (*entry)["value"].asInt() : 0;
-}
+using restest::resource;
+using restest::rm;
+using restest::themeEntryValue;
+using restest::themeFillColor;
 
 struct ResourceEnv : ::testing::Test
 {

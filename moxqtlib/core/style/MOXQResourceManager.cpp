@@ -196,8 +196,7 @@ bool MOXQResourceManager::loadSkinFile(const char* data, int size)
     std::vector<ZipEntry> entries;
     if (!readZipArchive(data, size, entries)) return false;
     MOXQResourceManagerImpl layer;
-    layer.addEntries(entries);
-    if (!loadLayerStyles(&layer)) return false;
+    if (!layer.addArchiveEntries(entries) || !loadLayerStyles(&layer)) return false;
     m_skin->mergeFrom(layer);
     initFontRes(false);
     return true;

@@ -80,27 +80,25 @@ bool MOXQResourceManagerImpl::fillFromDir(const QString& dir)
     return true;
 }
 
-void MOXQResourceManagerImpl::addEntries(std::vector<ZipEntry>& entries)
+bool MOXQResourceManagerImpl::addArchiveEntries(std::vector<ZipEntry>& entries)
 {
+    if (!selectArchiveRoot(entries)) return false;
     for (ZipEntry& entry : entries)
         addFile(normalizeResourceName(entry.name), std::move(entry.data));
     entries.clear();
+    return true;
 }
 
 bool MOXQResourceManagerImpl::fillFromArchive(const QByteArray& archive)
 {
     std::vector<ZipEntry> entries;
-    if (!readZipArchive(archive, entries)) return false;
-    addEntries(entries);
-    return true;
+    return readZipArchive(archive, entries) && addArchiveEntries(entries);
 }
 
 bool MOXQResourceManagerImpl::fillFromArchiveFile(const QString& path)
 {
     std::vector<ZipEntry> entries;
-    if (!readZipArchiveFile(path, entries)) return false;
-    addEntries(entries);
-    return true;
+    return readZipArchiveFile(path, entries) && addArchiveEntries(entries);
 }
 
 void MOXQResourceManagerImpl::mergeFrom(MOXQResourceManagerImpl& other)

@@ -36,10 +36,11 @@ public:
     // Adds the files of a directory: its files and those of its "images" folder; other folders
     // are ignored. False when the directory does not exist.
     bool fillFromDir(const QString& dir);
-    // Adds the entries of a ZIP archive; false when it does not open.
+    // Adds the entries of a ZIP archive from its root (see selectArchiveRoot); false, nothing
+    // added, when it does not open or has no root holding "style.json".
     bool fillFromArchive(const QByteArray& archive);
     bool fillFromArchiveFile(const QString& path);
-    void addEntries(std::vector<ZipEntry>& entries);
+    bool addArchiveEntries(std::vector<ZipEntry>& entries);
     // Moves everything of `other` into this layer; same names replace.
     void mergeFrom(MOXQResourceManagerImpl& other);
 

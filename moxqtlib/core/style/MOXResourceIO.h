@@ -47,15 +47,23 @@ struct ZipLimits
     int entries = kMaxArchiveEntries;
 };
 
-// Unpacks every entry of a ZIP archive held in memory. False when the archive does not open.
-// Empty entries and entries over the size limits, whose unpacking fails or whose CRC does not
-// match are skipped; reading stops at the first error of the archive's directory and at the
-// first entry that would take the archive past its total size.
+// Unpacks every entry of a ZIP archive held in memory, ZIP64 archives included. False when the
+// archive does not open, and when it holds an entry it cannot read by design (encrypted, or
+// packed with a method other than store and deflate): such an archive is refused whole. Empty
+// entries and entries over the size limits, whose unpacking fails or whose CRC does not match
+// are skipped; reading stops at the first error of the archive's directory and at the first
+// entry that would take the archive past its total size.
 bool readZipArchive(const char* data, std::int64_t size, std::vector<ZipEntry>& entries,
                     const ZipLimits& limits = ZipLimits());
 bool readZipArchive(const QByteArray& archive, std::vector<ZipEntry>& entries);
 // The same for an archive file (a regular file of at most kMaxArchiveFileSize bytes).
 bool readZipArchiveFile(const QString& path, std::vector<ZipEntry>& entries);
+
+// Finds the root of a theme or skin archive: the archive's root when it holds "style.json";
+// else, when every entry lies under one top-level folder that holds "style.json", that folder,
+// and the entries are renamed relative to it (to their table keys). False, entries untouched,
+// for any other archive.
+bool selectArchiveRoot(std::vector<ZipEntry>& entries);
 
 // Language tables: language name -> key -> text.
 using LanguageTables = QMap<QString, QMap<QString, QString>>;
