@@ -117,6 +117,9 @@ TEST_F(ResourceEnv, FailedThemeLoadKeepsThePreviousThemeAndARetryLoadsAgain)
     writeFile(zipPath, whole.left(whole.size() - 10));
     writeFile(bad + "/garbage.zip", "PK\x03\x04 not an archive");
     const QString empty = testsupport::tempDir(QStringLiteral("theme-empty"));
+    // A style document in the images folder is an image folder's file, not the theme's.
+    const QString imagesOnly = testsupport::tempDir(QStringLiteral("theme-images-only"));
+    writeFile(imagesOnly + "/images/style.json", restest::styleDocument("themed", "FFFF0000"));
 
     struct Case
     {
@@ -125,6 +128,7 @@ TEST_F(ResourceEnv, FailedThemeLoadKeepsThePreviousThemeAndARetryLoadsAgain)
     } cases[] = {
         {"missing directory", [&] { return rm()->loadThemeDir(bad + "/nowhere"); }},
         {"no style.json", [&] { return rm()->loadThemeDir(empty); }},
+        {"style.json only in images", [&] { return rm()->loadThemeDir(imagesOnly); }},
         {"missing archive", [&] { return rm()->loadThemeFile(bad + "/nowhere.zip"); }},
         {"garbage archive", [&] { return rm()->loadThemeFile(bad + "/garbage.zip"); }},
         {"truncated archive", [&] { return rm()->loadThemeFile(zipPath); }},

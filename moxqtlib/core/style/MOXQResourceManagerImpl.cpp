@@ -17,12 +17,12 @@ namespace MOXQtLib {
 
 namespace {
 
-// A style document at the root or in a folder of an archive.
-bool isStyleFileName(const std::string& key)
+// A style document at the root, or with `inFolders` in any folder (archives list both).
+bool isStyleFileName(const std::string& key, bool inFolders)
 {
     static const std::string name = "style.json";
     return key == name ||
-           (key.size() > name.size() &&
+           (inFolders && key.size() > name.size() &&
             key.compare(key.size() - name.size() - 1, std::string::npos, "/" + name) == 0);
 }
 
@@ -31,10 +31,10 @@ bool isStyleFileName(const std::string& key)
 MOXQResourceManagerImpl::MOXQResourceManagerImpl() = default;
 MOXQResourceManagerImpl::~MOXQResourceManagerImpl() = default;
 
-void MOXQResourceManagerImpl::addFile(const std::string& key, QByteArray data)
+void MOXQResourceManagerImpl::addFile(const std::string& key, QByteArray data, bool stylesInFolders)
 {
     if (key.empty()) return;
-    if (isStyleFileName(key)) {
+    if (isStyleFileName(key, stylesInFolders)) {
         m_totalSize += data.size();
         m_styleFiles.push_back(std::move(data));
         ++m_styleFileCount;
@@ -84,7 +84,7 @@ bool MOXQResourceManagerImpl::addArchiveEntries(std::vector<ZipEntry>& entries)
 {
     if (!selectArchiveRoot(entries)) return false;
     for (ZipEntry& entry : entries)
-        addFile(normalizeResourceName(entry.name), std::move(entry.data));
+        addFile(normalizeResourceName(entry.name), std::move(entry.data), true);
     entries.clear();
     return true;
 }

@@ -80,7 +80,9 @@ public:
     QString archivePath;
 
 private:
-    void addFile(const std::string& key, QByteArray data);
+    // A directory's style document is its root "style.json" alone ("images/style.json" is an
+    // image folder's file); an archive's may sit in a folder too.
+    void addFile(const std::string& key, QByteArray data, bool stylesInFolders = false);
 
     Json::Value m_themeDocument;
     int m_styleFileCount = 0;
