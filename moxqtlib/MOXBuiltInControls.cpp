@@ -3,6 +3,7 @@
 
 #include "MOXQContainer.h"
 #include "MOXQLabel.h"
+#include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQtLib.h"
 
@@ -20,6 +21,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+    moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
+                         MOXQProgressBar::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -29,6 +32,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+    moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
 }
 
 } // namespace MOXQtLib
