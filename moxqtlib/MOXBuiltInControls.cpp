@@ -3,6 +3,7 @@
 
 #include "MOXQContainer.h"
 #include "MOXQLabel.h"
+#include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQtLib.h"
@@ -23,6 +24,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
                          MOXQProgressBar::getProps());
+    moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -33,6 +35,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
+    moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
 }
 
 } // namespace MOXQtLib
