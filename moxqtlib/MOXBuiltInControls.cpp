@@ -1,6 +1,7 @@
 // The built-in control types of the library, in their registry order: the records first, then
 // the aliases. Each control class joins here when it is added.
 
+#include "MOXQComboBox.h"
 #include "MOXQContainer.h"
 #include "MOXQLabel.h"
 #include "MOXQLineEdit.h"
@@ -25,6 +26,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
                          MOXQProgressBar::getProps());
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
+    moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
+                         MOXQComboBox::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -36,6 +39,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
+    moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
 }
 
 } // namespace MOXQtLib
