@@ -7,6 +7,8 @@
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
+#include "MOXQSpinBox.h"
+#include "MOXQSplitter.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -28,6 +30,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
+    moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
+    moxRegisterDefaultControl("qtsplitter", &MOXQSplitter::createMOXQSplitter);
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -40,6 +44,9 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
+    moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
+    moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
+    moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
 }
 
 } // namespace MOXQtLib
