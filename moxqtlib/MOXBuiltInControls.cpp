@@ -9,6 +9,7 @@
 #include "MOXQPushButton.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
+#include "MOXQTabWidget.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -27,6 +28,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
                          MOXQProgressBar::getProps());
+    moxRegisterQtControl("qttab", &MOXQTabWidget::createMOXQTabWidget, MOXQTabWidget::getProps());
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
@@ -42,6 +44,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
+    moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
