@@ -177,6 +177,7 @@ TEST(Canvas, PagesOpenRenameRemoveAndSave)
     EXPECT_FALSE(c.canvas->OpenJsonFile(c.dir + QStringLiteral("/missing.json")));
     testsupport::writeFile(c.dir + QStringLiteral("/bad.json"), "{\"elements\": [");
     EXPECT_FALSE(MOXQCanvas::CheckPageValid(c.dir + QStringLiteral("/bad.json")));
+    EXPECT_FALSE(MOXQCanvas::SaveStyle(c.dir + QStringLiteral("/no/such/folder/style.json")));
     EXPECT_EQ(c.canvas->currentPage(), page);
 
     // Renaming onto an open page's path is refused; onto a free one moves the entry.
