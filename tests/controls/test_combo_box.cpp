@@ -159,10 +159,4 @@ TEST(ComboBox, StyleSlotsAndKeysRoundTrip)
     const Json::Value out = written(combo.get());
     EXPECT_EQ(jsonWrite(out["style"]), jsonWrite(json["style"]));
     EXPECT_EQ(jsonWrite(written(controlFrom<MOXQComboBox>(out).get())), jsonWrite(out));
-
-    init();
-    for (const char* name : {"qtcombobox", "combobox"}) {
-        std::unique_ptr<QWidget> w(moxCreateDefaultControl(name, nullptr));
-        EXPECT_NE(qobject_cast<MOXQComboBox*>(w.get()), nullptr) << name;
-    }
 }

@@ -212,10 +212,4 @@ TEST(LineEdit, JsonKeysAndContentThatThemesNeverSet)
     EXPECT_FALSE(themed->getHotkeyMode());
     EXPECT_EQ(themed->getTextStyle(CtrlStateHot).name, "themed");
     EXPECT_EQ(themed->contentsMargins(), QMargins(7, 0, 0, 0));
-
-    init();
-    for (const char* name : {"qtdedit", "dedit"}) {
-        std::unique_ptr<QWidget> w(moxCreateDefaultControl(name, nullptr));
-        EXPECT_NE(qobject_cast<MOXQLineEdit*>(w.get()), nullptr) << name;
-    }
 }

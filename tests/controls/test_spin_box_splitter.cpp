@@ -1,9 +1,14 @@
 // The two thin controls: a spin box that shows only its number, and a splitter bar that paints
-// its style, carries its neighbours and ignores drags.
+// its style, carries its neighbours and ignores drags. Also: every name of the controls added
+// with them creates its class, and only the records have information.
 
 #include "ControlTestUtil.h"
+#include "MOXQComboBox.h"
+#include "MOXQLineEdit.h"
+#include "MOXQProgressBar.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
+#include "MOXQTabWidget.h"
 #include "MOXQtLib.h"
 #include "TestSupport.h"
 
@@ -30,14 +35,42 @@ int opaquePixels(const QImage& image, const QRect& area)
 
 } // namespace
 
+TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
+{
+    init();
+    struct Case
+    {
+        const char* name;
+        const QMetaObject* type;
+        bool hasInfo;
+    } cases[] = {{"qtprogressbar", &MOXQProgressBar::staticMetaObject, true},
+                 {"progressbar", &MOXQProgressBar::staticMetaObject, false},
+                 {"qttab", &MOXQTabWidget::staticMetaObject, true},
+                 {"tab", &MOXQTabWidget::staticMetaObject, false},
+                 {"qtdedit", &MOXQLineEdit::staticMetaObject, true},
+                 {"dedit", &MOXQLineEdit::staticMetaObject, false},
+                 {"qtcombobox", &MOXQComboBox::staticMetaObject, true},
+                 {"combobox", &MOXQComboBox::staticMetaObject, false},
+                 {"qtspinbox", &MOXQSpinBox::staticMetaObject, false},
+                 {"spinbox", &MOXQSpinBox::staticMetaObject, false},
+                 {"dnumedit", &MOXQSpinBox::staticMetaObject, false},
+                 {"qtsplitter", &MOXQSplitter::staticMetaObject, false},
+                 {"splitter", &MOXQSplitter::staticMetaObject, false}};
+    for (const Case& c : cases) {
+        std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->metaObject(), c.type) << c.name;
+        EXPECT_EQ(moxGetControlInfo(c.name) != nullptr, c.hasInfo) << c.name;
+    }
+}
+
 TEST(SpinBox, CreatedByNameShowsItsNumberWithoutStepButtons)
 {
     init();
-    for (const char* name : {"qtspinbox", "spinbox", "dnumedit"}) {
+    for (const char* name : {"qtspinbox", "dnumedit"}) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(name, nullptr));
         auto* spin = qobject_cast<MOXQSpinBox*>(w.get());
         ASSERT_NE(spin, nullptr) << name;
-        EXPECT_EQ(moxGetControlInfo(name), nullptr) << name;
         spin->setRange(0, 99999);
         spin->setValue(88888);
         spin->resize(120, 30);
@@ -63,7 +96,6 @@ TEST(Splitter, PaintsOnlyAValidStyleAndIgnoresDrags)
     std::unique_ptr<QWidget> w(moxCreateDefaultControl("splitter", nullptr));
     auto* bar = qobject_cast<MOXQSplitter*>(w.get());
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(moxGetControlInfo("qtsplitter"), nullptr);
     bar->resize(6, 40);
     EXPECT_EQ(opaquePixels(ctltest::rendered(bar), bar->rect()), 0);
     EXPECT_FALSE(written(bar).isMember("style"));

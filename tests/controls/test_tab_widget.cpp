@@ -166,10 +166,4 @@ TEST(TabWidget, JsonKeysRoundTrip)
     EXPECT_TRUE(tabs->getIsHor());
     EXPECT_EQ(tabs->getItemSize(), 80);
     EXPECT_EQ(tabs->getTabCount(), 1);
-
-    init();
-    for (const char* name : {"qttab", "tab"}) {
-        std::unique_ptr<QWidget> w(moxCreateDefaultControl(name, nullptr));
-        EXPECT_NE(qobject_cast<MOXQTabWidget*>(w.get()), nullptr) << name;
-    }
 }
