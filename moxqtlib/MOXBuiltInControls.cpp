@@ -3,9 +3,15 @@
 
 #include "MOXQCanvas.h"
 #include "MOXQCanvasWindow.h"
+#include "MOXQComboBox.h"
 #include "MOXQContainer.h"
 #include "MOXQLabel.h"
+#include "MOXQLineEdit.h"
+#include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
+#include "MOXQSpinBox.h"
+#include "MOXQSplitter.h"
+#include "MOXQTabWidget.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -23,6 +29,14 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+    moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
+                         MOXQProgressBar::getProps());
+    moxRegisterQtControl("qttab", &MOXQTabWidget::createMOXQTabWidget, MOXQTabWidget::getProps());
+    moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
+    moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
+                         MOXQComboBox::getProps());
+    moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
+    moxRegisterDefaultControl("qtsplitter", &MOXQSplitter::createMOXQSplitter);
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -33,6 +47,13 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+    moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
+    moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
+    moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
+    moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
+    moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
+    moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
+    moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
 }
 
 } // namespace MOXQtLib

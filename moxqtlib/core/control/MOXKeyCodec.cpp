@@ -50,6 +50,19 @@ Json::Value moxWriteText(const QString& value)
     return value.toStdString();
 }
 
+bool moxReadTextList(const Json::Value& value, QStringList& out)
+{
+    return jsonToStringList(value, out);
+}
+
+Json::Value moxWriteTextList(const QStringList& value)
+{
+    Json::Value array(Json::arrayValue);
+    for (const QString& text : value)
+        array.append(text.toStdString());
+    return array;
+}
+
 bool moxReadColor(const Json::Value& value, QColor& out)
 {
     return MOXQResourceManager::parseColor(value, out);

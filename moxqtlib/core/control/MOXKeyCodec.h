@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <json/json.h>
 
 namespace MOXQtLib {
@@ -26,6 +27,8 @@ bool moxReadDouble(const Json::Value& value, double& out);
 Json::Value moxWriteDouble(const double& value);
 bool moxReadText(const Json::Value& value, QString& out);
 Json::Value moxWriteText(const QString& value);
+bool moxReadTextList(const Json::Value& value, QStringList& out);
+Json::Value moxWriteTextList(const QStringList& value);
 bool moxReadColor(const Json::Value& value, QColor& out);
 Json::Value moxWriteColor(const QColor& value);
 
@@ -37,6 +40,8 @@ inline constexpr MOXKeyCodec<int> moxIntCodec{&moxReadInt, &moxWriteInt};
 inline constexpr MOXKeyCodec<double> moxDoubleCodec{&moxReadDouble, &moxWriteDouble};
 // UTF-8 text.
 inline constexpr MOXKeyCodec<QString> moxTextCodec{&moxReadText, &moxWriteText};
+// An array of UTF-8 texts; members that are not strings are skipped.
+inline constexpr MOXKeyCodec<QStringList> moxTextListCodec{&moxReadTextList, &moxWriteTextList};
 // Eight upper-case hexadecimal digits AARRGGBB.
 inline constexpr MOXKeyCodec<QColor> moxColorCodec{&moxReadColor, &moxWriteColor};
 
@@ -57,6 +62,10 @@ template <> struct MOXDefaultCodec<double>
 template <> struct MOXDefaultCodec<QString>
 {
     static constexpr const MOXKeyCodec<QString>& value = moxTextCodec;
+};
+template <> struct MOXDefaultCodec<QStringList>
+{
+    static constexpr const MOXKeyCodec<QStringList>& value = moxTextListCodec;
 };
 template <> struct MOXDefaultCodec<QColor>
 {

@@ -125,6 +125,8 @@ public:
     int addFillGroup(MOXStateRecords<FillStyle>& records);
     int addTextGroup(TextStyleDesc* records, int count);
     int addTextGroup(MOXStateRecords<TextStyleDesc>& records);
+    // Slots no record takes (numbers a control's files skip); entries for them are ignored.
+    int addGap(int count);
 
     int slotCount() const;
 
