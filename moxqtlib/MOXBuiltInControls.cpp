@@ -1,9 +1,12 @@
 // The built-in control types of the library, in their registry order: the records first, then
 // the aliases. Each control class joins here when it is added.
 
+#include "MOXQCheckBox.h"
 #include "MOXQContainer.h"
 #include "MOXQLabel.h"
 #include "MOXQPushButton.h"
+#include "MOXQRadioButton.h"
+#include "MOXQSwitch.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -20,6 +23,10 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+    moxRegisterQtControl("qtcheckbox", &MOXQCheckBox::createMOXQCheckBox, MOXQCheckBox::getProps());
+    moxRegisterQtControl("qtradiobox", &MOXQRadioButton::createMOXQRadioButton,
+                         MOXQRadioButton::getProps());
+    moxRegisterQtControl("qtswitch", &MOXQSwitch::createMOXQSwitch, MOXQSwitch::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -29,6 +36,10 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+    moxRegisterDefaultControl("checkbox", &MOXQCheckBox::createMOXQCheckBox);
+    moxRegisterDefaultControl("radio", &MOXQRadioButton::createMOXQRadioButton);
+    moxRegisterDefaultControl("radiobox", &MOXQRadioButton::createMOXQRadioButton);
+    moxRegisterDefaultControl("switch", &MOXQSwitch::createMOXQSwitch);
 }
 
 } // namespace MOXQtLib

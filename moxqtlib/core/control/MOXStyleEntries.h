@@ -125,6 +125,9 @@ public:
     int addFillGroup(MOXStateRecords<FillStyle>& records);
     int addTextGroup(TextStyleDesc* records, int count);
     int addTextGroup(MOXStateRecords<TextStyleDesc>& records);
+    // `count` slot numbers that style nothing (entries naming them are skipped); returns the
+    // first.
+    int addUnusedSlots(int count);
 
     int slotCount() const;
 

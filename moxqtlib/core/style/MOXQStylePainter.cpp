@@ -246,29 +246,18 @@ void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& styl
     drawImage(painter, path, style, rect.x(), rect.y(), rect.width(), rect.height(), disabled);
 }
 
-void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& style, int x, int y,
-               int w, int h, bool disabled)
+namespace {
+
+// An SVG drawn into `target`, tinted by the style's colour when it asks for it, in the disabled
+// look of a Qt icon when `disabled`.
+void drawSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target,
+             const IconStyleDesc& style, bool disabled)
 {
-    if (!painter || path.isEmpty()) return;
-    MOXQResourceManager* manager = MOXQResourceManager::getInstance();
-    if (!isSvgPath(path)) {
-        const QImage* image = manager->getImage(path, disabled);
-        if (!image || image->isNull()) return;
-        painter->drawImage(placeInRect(image->size(), style, x, y, w, h), *image);
-        return;
-    }
-    QSvgRenderer* renderer = manager->getSvgRenderer(path);
-    if (!renderer || !renderer->isValid()) return;
-    QSize size = renderer->defaultSize();
-    if (size.width() <= 0 || size.height() <= 0) {
-        const int side = std::min(w, h) > 1 ? std::min(w, h) : 1;
-        size = QSize(side, side);
-    }
-    const QPoint at = placeInRect(size, style, x, y, w, h);
     if (!style.useColor && !disabled) {
-        renderer->render(painter, QRectF(at, size));
+        renderer->render(painter, QRectF(target));
         return;
     }
+    const QSize size = target.size();
     if (!paintableSize(size.width(), size.height())) return;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -281,11 +270,56 @@ void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& styl
         }
     }
     if (style.useColor) {
-        painter->drawImage(at, image);
+        painter->drawImage(target.topLeft(), image);
         return;
     }
     const QIcon icon(QPixmap::fromImage(image));
-    painter->drawPixmap(at, icon.pixmap(size, QIcon::Disabled));
+    painter->drawPixmap(target.topLeft(), icon.pixmap(size, QIcon::Disabled));
+}
+
+QSvgRenderer* validSvgRenderer(const QString& path)
+{
+    QSvgRenderer* renderer = MOXQResourceManager::getInstance()->getSvgRenderer(path);
+    return renderer && renderer->isValid() ? renderer : nullptr;
+}
+
+} // namespace
+
+void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& style, int x, int y,
+               int w, int h, bool disabled)
+{
+    if (!painter || path.isEmpty()) return;
+    if (!isSvgPath(path)) {
+        const QImage* image = MOXQResourceManager::getInstance()->getImage(path, disabled);
+        if (!image || image->isNull()) return;
+        painter->drawImage(placeInRect(image->size(), style, x, y, w, h), *image);
+        return;
+    }
+    QSvgRenderer* renderer = validSvgRenderer(path);
+    if (!renderer) return;
+    QSize size = renderer->defaultSize();
+    if (size.width() <= 0 || size.height() <= 0) {
+        const int side = std::min(w, h) > 1 ? std::min(w, h) : 1;
+        size = QSize(side, side);
+    }
+    drawSvg(painter, renderer, QRect(placeInRect(size, style, x, y, w, h), size), style, disabled);
+}
+
+void drawImageScaled(QPainter* painter, const QString& path, const IconStyleDesc& style,
+                     const QRect& box, bool disabled)
+{
+    if (!painter || path.isEmpty() || box.isEmpty()) return;
+    if (!isSvgPath(path)) {
+        const QImage* image = MOXQResourceManager::getInstance()->getImage(path, disabled);
+        if (!image || image->isNull()) return;
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter->drawImage(box, *image);
+        painter->restore();
+        return;
+    }
+    if (QSvgRenderer* renderer = validSvgRenderer(path))
+        drawSvg(painter, renderer, box, style, disabled);
 }
 
 void drawIcon(QPainter* painter, const QIcon& icon, const QSize& iconSize,
