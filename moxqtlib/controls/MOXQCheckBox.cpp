@@ -2,7 +2,7 @@
 
 namespace MOXQtLib {
 
-MOXQCheckBox::MOXQCheckBox(QWidget* parent) : MOXQControl(typeName(), parent)
+MOXQCheckBox::MOXQCheckBox(QWidget* parent) : MOXQCheckableControl(typeName(), parent)
 {
     getControlBase()->refreshTheme();
 }

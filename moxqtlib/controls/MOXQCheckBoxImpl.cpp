@@ -28,10 +28,7 @@ const MOXKeyTable& MOXQCheckBoxImpl::keys()
     using I = MOXQCheckBoxImpl;
     static const MOXKeyTable table{
         styleKeys("UncheckBg", "CheckedBg"),
-        moxKey<I>("showIcon", &I::getShowIcon, &I::setShowIcon)
-            .omit(true)
-            .property("ShowIcon", PropertyDef::Boolean),
-        moxKey<I>("showText", &I::getShowText, &I::setShowText).omit(true),
+        showKeys(false),
         // The built-in images are always written, and so is an image set to none.
         indicatorKeys(I::defaultIconStyle(), true),
         moxKey<I>("disableSIconPath", &I::getDisableCheckIcon, &I::setDisableCheckIcon)

@@ -53,6 +53,19 @@ std::vector<MOXKeyDecl> MOXQCheckableImpl::styleKeys(const char* uncheckedBg, co
     };
 }
 
+std::vector<MOXKeyDecl> MOXQCheckableImpl::showKeys(bool listShowText)
+{
+    using I = MOXQCheckableImpl;
+    auto showText = moxKey<I>("showText", &I::getShowText, &I::setShowText).omit(true);
+    if (listShowText) showText.property("ShowText", PropertyDef::Boolean);
+    return {
+        moxKey<I>("showIcon", &I::getShowIcon, &I::setShowIcon)
+            .omit(true)
+            .property("ShowIcon", PropertyDef::Boolean),
+        showText,
+    };
+}
+
 std::vector<MOXKeyDecl> MOXQCheckableImpl::indicatorKeys(const IconStyleDesc& defaults,
                                                          bool writeEveryPath)
 {
@@ -239,31 +252,10 @@ void MOXQCheckableImpl::setIconStyle(const IconStyleDesc& style)
     storeAndUpdate(m_iconStyle, checked);
 }
 
-void MOXQCheckableImpl::setIconHorAlign(int align)
+void MOXQCheckableImpl::setIconField(int IconStyleDesc::*field, int value)
 {
     IconStyleDesc style = m_iconStyle;
-    style.horAlign = align;
-    setIconStyle(style);
-}
-
-void MOXQCheckableImpl::setIconVerAlign(int align)
-{
-    IconStyleDesc style = m_iconStyle;
-    style.verAlign = align;
-    setIconStyle(style);
-}
-
-void MOXQCheckableImpl::setIconOffsetX(int offset)
-{
-    IconStyleDesc style = m_iconStyle;
-    style.x = offset;
-    setIconStyle(style);
-}
-
-void MOXQCheckableImpl::setIconOffsetY(int offset)
-{
-    IconStyleDesc style = m_iconStyle;
-    style.y = offset;
+    style.*field = value;
     setIconStyle(style);
 }
 

@@ -74,13 +74,13 @@ public:
     // Alignments outside 0..2 keep the current ones.
     void setIconStyle(const IconStyleDesc& style);
     const IconStyleDesc& getIconStyle() const { return m_iconStyle; }
-    void setIconHorAlign(int align);
+    void setIconHorAlign(int align) { setIconField(&IconStyleDesc::horAlign, align); }
     int getIconHorAlign() const { return m_iconStyle.horAlign; }
-    void setIconVerAlign(int align);
+    void setIconVerAlign(int align) { setIconField(&IconStyleDesc::verAlign, align); }
     int getIconVerAlign() const { return m_iconStyle.verAlign; }
-    void setIconOffsetX(int offset);
+    void setIconOffsetX(int offset) { setIconField(&IconStyleDesc::x, offset); }
     int getIconOffsetX() const { return m_iconStyle.x; }
-    void setIconOffsetY(int offset);
+    void setIconOffsetY(int offset) { setIconField(&IconStyleDesc::y, offset); }
     int getIconOffsetY() const { return m_iconStyle.y; }
 
     // "|->key" texts are language keys, shown translated and written back as "|->key".
@@ -92,6 +92,8 @@ protected:
     // The "style" slots, the two background entries, "TextStyle" and the separator, in
     // property-list order.
     static std::vector<MOXKeyDecl> styleKeys(const char* uncheckedBg, const char* checkedBg);
+    // "showIcon" and "showText", each listed in the property list ("ShowText" only when asked).
+    static std::vector<MOXKeyDecl> showKeys(bool listShowText);
     // The caption, the four indicator paths and their placement; the placement keys are left
     // out while they equal the control's `defaults`, and empty paths unless `writeEveryPath`.
     static std::vector<MOXKeyDecl> indicatorKeys(const IconStyleDesc& defaults,
@@ -126,6 +128,7 @@ protected:
     MOXStateRecords<FillStyle> m_checkedBg;
 
 private:
+    void setIconField(int IconStyleDesc::*field, int value);
     // Stores an indicator image and lets a hot image still naming `builtIn` follow it.
     void setFollowedIcon(QString& field, QString& hotField, const QString& builtIn,
                          const QString& path);

@@ -2,7 +2,7 @@
 
 namespace MOXQtLib {
 
-MOXQRadioButton::MOXQRadioButton(QWidget* parent) : MOXQControl(typeName(), parent)
+MOXQRadioButton::MOXQRadioButton(QWidget* parent) : MOXQCheckableControl(typeName(), parent)
 {
     getControlBase()->refreshTheme();
 }

@@ -5,8 +5,9 @@
 
 #include <QAbstractButton>
 
+#include <QWidget>
+
 #include <algorithm>
-#include <limits>
 
 namespace MOXQtLib {
 
@@ -36,12 +37,7 @@ const MOXKeyTable& MOXQRadioButtonImpl::keys()
         styleKeys("UnselectedBg", "SelectedBg"),
         moxKey<I>("pushlike", &I::getPushlike, &I::setPushlike)
             .property("PushLike", PropertyDef::Boolean),
-        moxKey<I>("showIcon", &I::getShowIcon, &I::setShowIcon)
-            .omit(true)
-            .property("ShowIcon", PropertyDef::Boolean),
-        moxKey<I>("showText", &I::getShowText, &I::setShowText)
-            .omit(true)
-            .property("ShowText", PropertyDef::Boolean),
+        showKeys(true),
         indicatorKeys(I::defaultIconStyle(), false),
     };
     return table;
@@ -65,7 +61,11 @@ QRect MOXQRadioButtonImpl::indicatorRect(const QRect& rect) const
 {
     const QSize size = indicatorSize(rect);
     if (!size.isValid()) return QRect();
-    return QRect(placeInRect(size, m_iconStyle, rect.x(), rect.y(), rect.width(), rect.height()),
+    // Offsets from files may be anything; the box's far edge must still fit in int.
+    const QPoint at =
+        placeInRect(size, m_iconStyle, rect.x(), rect.y(), rect.width(), rect.height());
+    return QRect(QPoint(std::clamp(at.x(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                        std::clamp(at.y(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)),
                  size);
 }
 
@@ -78,7 +78,7 @@ QRect MOXQRadioButtonImpl::textRect(const QRect& rect) const
     // two never overlap.
     if (m_iconStyle.horAlign == 0) left += std::max(0, m_iconStyle.x);
     QRect text = rect;
-    text.setLeft(int(std::min<qint64>(left, std::numeric_limits<int>::max() / 2)));
+    text.setLeft(int(std::min<qint64>(left, QWIDGETSIZE_MAX)));
     return text;
 }
 

@@ -4,11 +4,13 @@
 #include "ControlTestUtil.h"
 #include "MOXQCheckBox.h"
 #include "MOXQRadioButton.h"
+#include "MOXQResourceManager.h"
 #include "MOXQtLib.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 using namespace MOXQtLib;
@@ -65,6 +67,13 @@ TEST(RadioButton, IndicatorAndTextGeometry)
         {"wide image, narrow radio", wide, {50, 40}, 0, Normal, {0, 15, 50, 10}, 52},
         {"one pixel high", large, {40, 1}, 0, Normal, {0, 0, 1, 1}, 3},
         {"missing image", "missing.png", {200, 40}, 10, Hot, {}, 0},
+        {"offset beyond any widget",
+         large,
+         {200, 40},
+         INT_MAX,
+         Normal,
+         {QWIDGETSIZE_MAX, 10, 20, 20},
+         QWIDGETSIZE_MAX},
     };
     for (const auto& c : cases) {
         MOXQRadioButton radio;
@@ -77,7 +86,7 @@ TEST(RadioButton, IndicatorAndTextGeometry)
         EXPECT_EQ(radio.impl()->indicatorRect(rect), c.indicator) << c.name;
         EXPECT_EQ(radio.impl()->textRect(rect).left(), c.textLeft) << c.name;
         EXPECT_EQ(radio.impl()->textRect(rect).right(), rect.right()) << c.name;
-        if (c.indicator.isEmpty()) continue;
+        if (!rect.contains(c.indicator)) continue;
         // The fallback image is what is drawn, too.
         const QImage image = ctltest::rendered(&radio);
         EXPECT_GT(image.pixelColor(c.indicator.center()).alpha(), 0) << c.name;
@@ -172,4 +181,42 @@ TEST(CheckBox, StyleSlotsAndDisabledIndicator)
     const QString own = solidImage("disabled.png", QSize(16, 16), Qt::blue);
     box->setDisableCheckIcon(own);
     EXPECT_EQ(ctltest::rendered(box).pixelColor(8, 12), QColor(Qt::blue));
+}
+
+TEST(Checkable, RegistryRowsAndPropertyEntries)
+{
+    const struct
+    {
+        const char* type;
+        const char* className;
+    } rows[] = {{"qtcheckbox", "MOXQtLib::MOXQCheckBox"},    {"checkbox", "MOXQtLib::MOXQCheckBox"},
+                {"qtradiobox", "MOXQtLib::MOXQRadioButton"}, {"radio", "MOXQtLib::MOXQRadioButton"},
+                {"radiobox", "MOXQtLib::MOXQRadioButton"},   {"qtswitch", "MOXQtLib::MOXQSwitch"},
+                {"switch", "MOXQtLib::MOXQSwitch"}};
+    for (const auto& row : rows)
+        EXPECT_STREQ(created(row.type, "{}")->metaObject()->className(), row.className) << row.type;
+
+    auto entry = [](const char* type, const char* name) {
+        for (const PropertyDef& def : moxGetControlInfo(type)->properties)
+            if (def.displayName == QLatin1String(name)) return def;
+        return PropertyDef();
+    };
+    MOXQCheckBox box;
+    const PropertyDef hor = entry("qtcheckbox", "HorAlign");
+    EXPECT_EQ(hor.labels, QStringList({"Left", "Center", "Right"}));
+    hor.setter(&box, 2);
+    hor.setter(&box, 5);
+    EXPECT_EQ(hor.getter(&box).toInt(), 2);
+    MOXQRadioButton radio;
+    EXPECT_EQ(entry("qtradiobox", "TextStyle").getter(&radio).toList().size(), 3);
+    entry("qtradiobox", "PushLike").setter(&radio, true);
+    EXPECT_TRUE(radio.getPushlike());
+
+    // A check box's caption follows the language and is written back as its key.
+    box.setText("|->ok");
+    MOXQResourceManager::getInstance()->setCurrentLanguage("German");
+    box.notifyChangeLanguage();
+    EXPECT_EQ(box.text(), "Ja");
+    EXPECT_EQ(jsonString(written(&box)["attr"], "text"), "|->ok");
+    MOXQResourceManager::getInstance()->setCurrentLanguage("English");
 }

@@ -123,3 +123,25 @@ TEST(Switch, AttrKeys)
         EXPECT_EQ(jsonWrite(written(controlFrom<MOXQSwitch>(out).get())), jsonWrite(out)) << c.in;
     }
 }
+
+TEST(Switch, PropertyEntriesAndTeardownMidSlide)
+{
+    init();
+    auto entry = [](const char* name) {
+        for (const PropertyDef& def : moxGetControlInfo("qtswitch")->properties)
+            if (def.displayName == QLatin1String(name)) return def;
+        return PropertyDef();
+    };
+    auto sw = std::make_unique<MOXQSwitch>();
+    sw->resize(100, 29);
+    entry("DefaultIsLeft").setter(sw.get(), true);
+    entry("ThumbSize").setter(sw.get(), QSize(30, 20));
+    EXPECT_TRUE(sw->getIsSwitchToLeft());
+    EXPECT_EQ(sw->impl()->thumbRect(sw->rect()), QRect(2, 2, 30, 20));
+    EXPECT_EQ(entry("Background").getter(sw.get()).toList().size(), 2);
+    // The slide belongs to the switch alone: destroying it mid-slide leaves nothing behind.
+    testsupport::sendMouse(sw.get(), QEvent::MouseButtonPress, QPointF(50, 14));
+    ASSERT_TRUE(sw->impl()->isAnimating());
+    sw.reset();
+    testsupport::processEvents(40);
+}

@@ -248,16 +248,16 @@ void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& styl
 
 namespace {
 
-// An SVG drawn into `target`, tinted by the style's colour when it asks for it, in the disabled
-// look of a Qt icon when `disabled`.
-void drawSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target,
+// An SVG drawn at `at` in `size`, tinted by the style's colour when it asks for it, in the
+// disabled look of a Qt icon when `disabled`. (A point and a size: a placed position may lie
+// where a QRect's right edge would not fit in int.)
+void drawSvg(QPainter* painter, QSvgRenderer* renderer, const QPoint& at, const QSize& size,
              const IconStyleDesc& style, bool disabled)
 {
     if (!style.useColor && !disabled) {
-        renderer->render(painter, QRectF(target));
+        renderer->render(painter, QRectF(at, size));
         return;
     }
-    const QSize size = target.size();
     if (!paintableSize(size.width(), size.height())) return;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -270,11 +270,11 @@ void drawSvg(QPainter* painter, QSvgRenderer* renderer, const QRect& target,
         }
     }
     if (style.useColor) {
-        painter->drawImage(target.topLeft(), image);
+        painter->drawImage(at, image);
         return;
     }
     const QIcon icon(QPixmap::fromImage(image));
-    painter->drawPixmap(target.topLeft(), icon.pixmap(size, QIcon::Disabled));
+    painter->drawPixmap(at, icon.pixmap(size, QIcon::Disabled));
 }
 
 QSvgRenderer* validSvgRenderer(const QString& path)
@@ -302,7 +302,7 @@ void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& styl
         const int side = std::min(w, h) > 1 ? std::min(w, h) : 1;
         size = QSize(side, side);
     }
-    drawSvg(painter, renderer, QRect(placeInRect(size, style, x, y, w, h), size), style, disabled);
+    drawSvg(painter, renderer, placeInRect(size, style, x, y, w, h), size, style, disabled);
 }
 
 void drawImageScaled(QPainter* painter, const QString& path, const IconStyleDesc& style,
@@ -319,7 +319,7 @@ void drawImageScaled(QPainter* painter, const QString& path, const IconStyleDesc
         return;
     }
     if (QSvgRenderer* renderer = validSvgRenderer(path))
-        drawSvg(painter, renderer, box, style, disabled);
+        drawSvg(painter, renderer, box.topLeft(), box.size(), style, disabled);
 }
 
 void drawIcon(QPainter* painter, const QIcon& icon, const QSize& iconSize,
