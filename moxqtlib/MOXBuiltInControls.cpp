@@ -3,14 +3,17 @@
 
 #include "MOXQCanvas.h"
 #include "MOXQCanvasWindow.h"
+#include "MOXQCheckBox.h"
 #include "MOXQComboBox.h"
 #include "MOXQContainer.h"
 #include "MOXQLabel.h"
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
+#include "MOXQRadioButton.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
+#include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
 #include "MOXQtLib.h"
 
@@ -29,14 +32,18 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+    moxRegisterQtControl("qtcheckbox", &MOXQCheckBox::createMOXQCheckBox, MOXQCheckBox::getProps());
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
                          MOXQProgressBar::getProps());
+    moxRegisterQtControl("qtradiobox", &MOXQRadioButton::createMOXQRadioButton,
+                         MOXQRadioButton::getProps());
     moxRegisterQtControl("qttab", &MOXQTabWidget::createMOXQTabWidget, MOXQTabWidget::getProps());
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("qtsplitter", &MOXQSplitter::createMOXQSplitter);
+    moxRegisterQtControl("qtswitch", &MOXQSwitch::createMOXQSwitch, MOXQSwitch::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -47,13 +54,17 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+    moxRegisterDefaultControl("checkbox", &MOXQCheckBox::createMOXQCheckBox);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
+    moxRegisterDefaultControl("radio", &MOXQRadioButton::createMOXQRadioButton);
+    moxRegisterDefaultControl("radiobox", &MOXQRadioButton::createMOXQRadioButton);
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
+    moxRegisterDefaultControl("switch", &MOXQSwitch::createMOXQSwitch);
 }
 
 } // namespace MOXQtLib

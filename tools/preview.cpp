@@ -3,11 +3,13 @@
 //
 //   graphdeck-preview PAGE [--skin DIR|ZIP] [--theme DIR|ZIP] [--project DIR]
 //                          [--size WxH] [--png OUT.png] [--hover NAME]... [--press NAME]...
+//                          [--check NAME]...
 //
 // Pages may hold the chart controls as well as the library's own. --hover and --press put the
 // controls of those object names into their Hot or Pressed looks before the PNG is taken, so
-// state looks can be checked without a mouse; a page's own "previewStates" member
-// ({"hover": [names], "press": [names]}) adds to them.
+// state looks can be checked without a mouse; --check checks check boxes and radio buttons
+// first. A pressed switch is shown half-way through its slide. A page's own "previewStates"
+// member ({"hover": [names], "press": [names], "checked": [names]}) adds to them.
 //
 // A page that cannot be loaded is reported on stderr and the exit status is 1; bad options give
 // status 2.
@@ -18,10 +20,12 @@
 #include "MOXQContainer.h"
 #include "MOXQPageFile.h"
 #include "MOXQPushButton.h"
+#include "MOXQSwitch.h"
 #include "MOXQWindow.h"
 #include "MOXQtLib.h"
 #include "ToolSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -73,6 +77,12 @@ void pointAt(QWidget* widget, bool press)
         QMouseEvent down(QEvent::MouseButtonPress, local, inWindow, global, Qt::LeftButton,
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &down);
+        // A still image shows a slide in its middle, not wherever the clock left it.
+        if (auto* toggle = qobject_cast<MOXQSwitch*>(widget)) {
+            QVariantAnimation& slide = toggle->impl()->thumbAnimation();
+            slide.pause();
+            slide.setCurrentTime(slide.duration() / 2);
+        }
     }
     int wait = 50;
     if (auto* button = qobject_cast<MOXQPushButton*>(widget))
@@ -80,8 +90,9 @@ void pointAt(QWidget* widget, bool press)
     toolsupport::settle(wait);
 }
 
-// The names a page lists under "previewStates" to be shown hovered and pressed.
-void pageStates(const QString& fileName, QStringList& hovered, QStringList& pressed)
+// The names a page lists under "previewStates" to be shown hovered, pressed and checked.
+void pageStates(const QString& fileName, QStringList& hovered, QStringList& pressed,
+                QStringList& checked)
 {
     QByteArray text;
     Json::Value document;
@@ -91,6 +102,7 @@ void pageStates(const QString& fileName, QStringList& hovered, QStringList& pres
     QStringList names;
     if (jsonReadStringList(*states, "hover", names)) hovered += names;
     if (jsonReadStringList(*states, "press", names)) pressed += names;
+    if (jsonReadStringList(*states, "checked", names)) checked += names;
 }
 
 } // namespace
@@ -133,7 +145,11 @@ int main(int argc, char** argv)
         QStringLiteral("press"),
         QStringLiteral("With --png: show the named control pressed (may be repeated)."),
         QStringLiteral("name"));
-    parser.addOptions({skin, theme, project, size, png, hover, press});
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("With --png: check the named check box or radio button (may be repeated)."),
+        QStringLiteral("name"));
+    parser.addOptions({skin, theme, project, size, png, hover, press, check});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -141,8 +157,8 @@ int main(int argc, char** argv)
     QSize windowSize;
     if (!parseSize(parser.value(size), windowSize))
         return fail(2, QStringLiteral("bad --size '%1', expected WxH").arg(parser.value(size)));
-    if ((parser.isSet(hover) || parser.isSet(press)) && !parser.isSet(png))
-        return fail(2, QStringLiteral("--hover and --press need --png"));
+    if ((parser.isSet(hover) || parser.isSet(press) || parser.isSet(check)) && !parser.isSet(png))
+        return fail(2, QStringLiteral("--hover, --press and --check need --png"));
 
     MOXQtLib::init();
     registerChartControls();
@@ -196,18 +212,22 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     QStringList hovered = parser.values(hover);
     QStringList pressed = parser.values(press);
-    pageStates(args[0], hovered, pressed);
-    for (const bool down : {false, true}) {
-        for (const QString& name : down ? pressed : hovered) {
-            QWidget* target = page->window()->findChild<QWidget*>(name);
-            if (!target) {
-                window.hide();
-                QApplication::processEvents();
-                return fail(1, QStringLiteral("the page has no control named '%1'").arg(name));
-            }
-            pointAt(target, down);
-        }
+    QStringList checked = parser.values(check);
+    pageStates(args[0], hovered, pressed, checked);
+    auto named = [&](const QString& name) { return page->window()->findChild<QWidget*>(name); };
+    const QStringList all = checked + hovered + pressed;
+    for (const QString& name : all) {
+        if (named(name)) continue;
+        window.hide();
+        QApplication::processEvents();
+        return fail(1, QStringLiteral("the page has no control named '%1'").arg(name));
     }
+    for (const QString& name : checked)
+        if (auto* button = qobject_cast<QAbstractButton*>(named(name))) button->setChecked(true);
+    for (const QString& name : hovered)
+        pointAt(named(name), false);
+    for (const QString& name : pressed)
+        pointAt(named(name), true);
     const QImage image = toolsupport::windowImage(&window);
     window.hide();
     QApplication::processEvents();

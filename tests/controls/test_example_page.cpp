@@ -166,7 +166,7 @@ TEST(ControlsShowcase, HoldsEveryLibraryControlLaidOutInsideItsParent)
         const QString name = QString::fromUtf8(type);
         EXPECT_TRUE(elsewhere.contains(name) || shown.contains(name)) << type.constData();
     }
-    for (const char* state : {"hover", "press"})
+    for (const char* state : {"hover", "press", "checked"})
         for (const Json::Value& name : document["previewStates"][state])
             EXPECT_NE(host.findChild<QWidget*>(QString::fromStdString(name.asString())), nullptr)
                 << name.asString();

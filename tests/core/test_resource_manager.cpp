@@ -336,6 +336,10 @@ TEST_F(ResourceEnv, ImagesAreBoundedCachedAndScaled)
     QImage* checked = rm()->getImage("IDB_CHECKED", false);
     ASSERT_NE(checked, nullptr);
     EXPECT_FALSE(checked->isNull());
+    // They exist only in memory; their gray forms are made from them.
+    QImage* grayChecked = rm()->getImage("IDB_CHECKED", true);
+    ASSERT_NE(grayChecked, nullptr);
+    EXPECT_EQ(grayChecked->size(), checked->size());
     // The library's built-in looks are its own resource; an application's document at the
     // application path (this test program ships one) adds to them and wins by name.
     rm()->initDefaultStyleRes();

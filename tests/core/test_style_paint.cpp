@@ -283,6 +283,58 @@ TEST(StylePaint, ImagesAndSvgsArePlacedByTheirStyle)
     EXPECT_EQ(inkBox(image), QRect(8, 3, 4, 4));
 }
 
+TEST(StylePaint, ScaledImagesFillTheirBox)
+{
+    QImage four(4, 4, QImage::Format_ARGB32);
+    four.fill(Qt::red);
+    const QString png = writePng("scaled.png", four);
+    const QString dir = testsupport::tempDir(QStringLiteral("scaled-svg"));
+    restest::writeFile(
+        dir + "/shape.svg",
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"6\" "
+        "viewBox=\"0 0 8 6\"><rect width=\"8\" height=\"6\" fill=\"#000000\"/></svg>");
+    const QString svg = dir + "/shape.svg";
+    IconStyleDesc tint;
+    tint.useColor = true;
+    tint.color = QColor(0, 0, 255);
+    const struct
+    {
+        QString path;
+        QRect box;
+        IconStyleDesc style;
+        bool disabled;
+        QColor centre;
+    } cases[] = {
+        {png, {2, 3, 10, 6}, {}, false, Qt::red},
+        {png, {0, 0, 2, 2}, {}, false, Qt::red},
+        {svg, {1, 1, 16, 12}, {}, false, Qt::black},
+        {svg, {4, 4, 4, 3}, tint, false, QColor(0, 0, 255)},
+        // Disabled: neither the original colour nor nothing.
+        {png, {2, 2, 8, 8}, {}, true, QColor()},
+        {svg, {2, 2, 8, 8}, {}, true, QColor()},
+        // Nothing for an empty box or a missing image.
+        {png, {5, 5, 0, 4}, {}, false, kBackground},
+        {dir + "/missing.png", {0, 0, 8, 8}, {}, false, kBackground},
+    };
+    for (const auto& c : cases) {
+        const QImage image = paint(
+            20, 20, [&](QPainter& p) { drawImageScaled(&p, c.path, c.style, c.box, c.disabled); });
+        const QColor centre = image.pixelColor(c.box.center());
+        if (c.centre == kBackground) {
+            EXPECT_TRUE(inkBox(image).isNull()) << qPrintable(c.path);
+            continue;
+        }
+        EXPECT_EQ(inkBox(image), c.box) << qPrintable(c.path);
+        if (c.centre.isValid()) {
+            EXPECT_EQ(centre, c.centre) << qPrintable(c.path);
+        } else {
+            EXPECT_NE(centre, kBackground) << qPrintable(c.path);
+            EXPECT_NE(centre, QColor(Qt::red)) << qPrintable(c.path);
+            EXPECT_NE(centre, QColor(Qt::black)) << qPrintable(c.path);
+        }
+    }
+}
+
 TEST(StylePaint, TextIsAlignedElidedAndTurned)
 {
     TextStyleDesc style;

@@ -266,6 +266,9 @@ MOXKeyDecl moxProperty(const char* displayName, PropertyDef::Kind kind, Get get,
 // "Normal", "Hot", "Pressed", "Disable".
 QStringList moxFourStates();
 
+// The separator entry "Line" of a property list.
+MOXKeyDecl moxLineProperty();
+
 // The icon placement keys "iconX", "iconY", "iconUseColor", "iconColor", "iconHor", "iconVer"
 // over one IconStyleDesc, each left out while it equals its field in `omitted`.
 template <class Impl>

@@ -141,6 +141,14 @@ QStringList moxFourStates()
             QStringLiteral("Disable")};
 }
 
+MOXKeyDecl moxLineProperty()
+{
+    MOXKeyDecl decl;
+    decl.hasProperty = true;
+    decl.property = moxPropertyDef(QStringLiteral("Line"), PropertyDef::Line);
+    return decl;
+}
+
 QVector<PropertyDef> MOXKeyTable::properties() const
 {
     QVector<PropertyDef> defs;

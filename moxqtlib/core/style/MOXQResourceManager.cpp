@@ -585,15 +585,19 @@ QImage* MOXQResourceManager::getImage(const QString& name, bool gray)
     unsigned size = 0;
     ResSourceType source = ResSourceSkin;
     QByteArray bytes;
+    QImage image;
     if (getResource(name, data, size, source) ||
         getResource(QStringLiteral("images/") + name, data, size, source)) {
         bytes = QByteArray::fromRawData(data, int(size));
     } else if (!readRegularFile(name, kMaxResourceFileSize, bytes)) {
-        return nullptr;
+        // Images made in memory (the built-in ones) exist only in the cache; their gray form
+        // is made from that.
+        const QImage* plain = gray ? findCachedImage(name) : nullptr;
+        if (!plain) return nullptr;
+        image = *plain;
     }
-    QImage image;
-    if (!decodeImage(bytes, image)) return nullptr;
-    if (shrinks(m_scaleFactor)) {
+    if (image.isNull() && !decodeImage(bytes, image)) return nullptr;
+    if (!bytes.isEmpty() && shrinks(m_scaleFactor)) {
         const int w = std::max(1, int(float(image.width()) * m_scaleFactor));
         const int h = std::max(1, int(float(image.height()) * m_scaleFactor));
         image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -246,25 +246,14 @@ void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& styl
     drawImage(painter, path, style, rect.x(), rect.y(), rect.width(), rect.height(), disabled);
 }
 
-void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& style, int x, int y,
-               int w, int h, bool disabled)
+namespace {
+
+// An SVG drawn at `at` in `size`, tinted by the style's colour when it asks for it, in the
+// disabled look of a Qt icon when `disabled`. (A point and a size: a placed position may lie
+// where a QRect's right edge would not fit in int.)
+void drawSvg(QPainter* painter, QSvgRenderer* renderer, const QPoint& at, const QSize& size,
+             const IconStyleDesc& style, bool disabled)
 {
-    if (!painter || path.isEmpty()) return;
-    MOXQResourceManager* manager = MOXQResourceManager::getInstance();
-    if (!isSvgPath(path)) {
-        const QImage* image = manager->getImage(path, disabled);
-        if (!image || image->isNull()) return;
-        painter->drawImage(placeInRect(image->size(), style, x, y, w, h), *image);
-        return;
-    }
-    QSvgRenderer* renderer = manager->getSvgRenderer(path);
-    if (!renderer || !renderer->isValid()) return;
-    QSize size = renderer->defaultSize();
-    if (size.width() <= 0 || size.height() <= 0) {
-        const int side = std::min(w, h) > 1 ? std::min(w, h) : 1;
-        size = QSize(side, side);
-    }
-    const QPoint at = placeInRect(size, style, x, y, w, h);
     if (!style.useColor && !disabled) {
         renderer->render(painter, QRectF(at, size));
         return;
@@ -286,6 +275,51 @@ void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& styl
     }
     const QIcon icon(QPixmap::fromImage(image));
     painter->drawPixmap(at, icon.pixmap(size, QIcon::Disabled));
+}
+
+QSvgRenderer* validSvgRenderer(const QString& path)
+{
+    QSvgRenderer* renderer = MOXQResourceManager::getInstance()->getSvgRenderer(path);
+    return renderer && renderer->isValid() ? renderer : nullptr;
+}
+
+} // namespace
+
+void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& style, int x, int y,
+               int w, int h, bool disabled)
+{
+    if (!painter || path.isEmpty()) return;
+    if (!isSvgPath(path)) {
+        const QImage* image = MOXQResourceManager::getInstance()->getImage(path, disabled);
+        if (!image || image->isNull()) return;
+        painter->drawImage(placeInRect(image->size(), style, x, y, w, h), *image);
+        return;
+    }
+    QSvgRenderer* renderer = validSvgRenderer(path);
+    if (!renderer) return;
+    QSize size = renderer->defaultSize();
+    if (size.width() <= 0 || size.height() <= 0) {
+        const int side = std::min(w, h) > 1 ? std::min(w, h) : 1;
+        size = QSize(side, side);
+    }
+    drawSvg(painter, renderer, placeInRect(size, style, x, y, w, h), size, style, disabled);
+}
+
+void drawImageScaled(QPainter* painter, const QString& path, const IconStyleDesc& style,
+                     const QRect& box, bool disabled)
+{
+    if (!painter || path.isEmpty() || box.isEmpty()) return;
+    if (!isSvgPath(path)) {
+        const QImage* image = MOXQResourceManager::getInstance()->getImage(path, disabled);
+        if (!image || image->isNull()) return;
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter->drawImage(box, *image);
+        painter->restore();
+        return;
+    }
+    if (QSvgRenderer* renderer = validSvgRenderer(path))
+        drawSvg(painter, renderer, box.topLeft(), box.size(), style, disabled);
 }
 
 void drawIcon(QPainter* painter, const QIcon& icon, const QSize& iconSize,

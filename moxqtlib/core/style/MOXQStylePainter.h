@@ -31,6 +31,10 @@ void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& styl
                const QRect& rect, bool disabled = false);
 void drawImage(QPainter* painter, const QString& path, const IconStyleDesc& style, int x, int y,
                int w, int h, bool disabled = false);
+// An image stretched into `box` (no placement: the box is where it goes); SVGs are tinted as
+// drawImage tints them.
+void drawImageScaled(QPainter* painter, const QString& path, const IconStyleDesc& style,
+                     const QRect& box, bool disabled = false);
 void drawIcon(QPainter* painter, const QIcon& icon, const QSize& iconSize,
               const IconStyleDesc& style, const QRect& rect);
 void drawText(QPainter* painter, const QString& text, const TextStyleDesc& style,
