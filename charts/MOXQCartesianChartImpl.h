@@ -41,7 +41,8 @@ public:
 
     // The stored trigger, with values other than None, Item and Axis read as None.
     int effectiveTrigger() const { return effectiveTooltipTrigger(m_tooltipTrigger); }
-    bool tracksHover() const { return effectiveTrigger() != TooltipNone; }
+    // Item and Axis track the mouse; the scatter chart tracks it for any trigger but None.
+    virtual bool tracksHover() const { return effectiveTrigger() != TooltipNone; }
     // The series' own colour, or the theme palette's by its place in the whole list.
     QColor seriesColorAt(int seriesIndex, const ChartTheme& theme) const;
 

@@ -20,7 +20,7 @@ public:
     MOXQChartControl(const QString& typeName, const QSize& minimumSize, QWidget* parent)
         : MOXQControl<MOXQChartBase, Impl, MOXRouteNone>(typeName, parent)
     {
-        this->setMinimumSize(minimumSize);
+        this->getControlBase()->setDefaultMinimumSize(minimumSize);
         this->setMouseTracking(true);
     }
     ~MOXQChartControl() override

@@ -65,6 +65,7 @@ class MOXQScatterChartImpl : public MOXQCartesianChartImpl<ScatterSeries, Scatte
 public:
     explicit MOXQScatterChartImpl(MOXQChartBase* owner = nullptr, const QString& name = QString());
 
+    bool tracksHover() const override { return tooltipTrigger() != TooltipNone; }
     bool hasPoints() const;
     // Ranges over the finite points of the visible series.
     void ranges(ScatterRange* x, ScatterRange* y) const;

@@ -75,7 +75,10 @@ bool archive(const std::uint8_t* data, std::size_t size)
     }
     if (total > kMaxResourceTotalSize) return false;
     MOXQResourceManagerImpl layer;
-    layer.addEntries(entries);
+    // Taken from a root holding "style.json", or not at all.
+    if (!layer.addArchiveEntries(entries))
+        return layer.files().empty() && layer.styleFileCount() == 0;
+    if (layer.styleFileCount() == 0) return false;
     for (const auto& file : layer.files())
         if (layer.file(normalizeResourceName(file.first)) != &file.second) return false;
     return true;

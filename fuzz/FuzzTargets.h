@@ -17,5 +17,10 @@ bool themeIndex(const std::uint8_t* data, std::size_t size);
 bool languageFile(const std::uint8_t* data, std::size_t size);
 // An archive in memory unpacks into a layer within the size limits.
 bool archive(const std::uint8_t* data, std::size_t size);
+// A page file builds with every registered control type, and the page it builds writes a
+// document that builds the same page again. Needs a QApplication with the library started
+// (pageFileSetUp does that for a fuzzer process).
+bool pageFile(const std::uint8_t* data, std::size_t size);
+void pageFileSetUp(int* argc, char*** argv);
 
 } // namespace fuzztargets

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan + UBSan) into build-fuzz and runs each for a given
 # time, one after the other.
-#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: style theme language archive
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: style theme language archive page
 # FUZZ_RUNS=N stops each target after N executions instead (the time still caps it).
 # New inputs go to build-fuzz/corpus/<target>; crashes to build-fuzz/artifacts/<target>-*.
 # Copy a fixed crash input into fuzz/corpus/<target>/ so the test suite replays it.
@@ -10,7 +10,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(style theme language archive)
+[ ${#targets[@]} -eq 0 ] && targets=(style theme language archive page)
 build="$root/build-fuzz"
 jobs="${GRAPHDECK_JOBS:-2}"
 
@@ -27,11 +27,14 @@ status=0
 for t in "${targets[@]}"; do
   mkdir -p "$build/corpus/$t" "$build/artifacts"
   runs=()
+  seeds=()
+  # Page files start from the example pages.
+  [ "$t" = page ] && seeds=("$root/examples/pages")
   [ -n "${FUZZ_RUNS:-}" ] && runs=(-runs="$FUZZ_RUNS")
   echo "== fuzz_$t: ${seconds}s"
   if ! "$build/fuzz/fuzz_$t" -max_total_time="$seconds" "${runs[@]}" -rss_limit_mb=2048 \
       -max_len=65536 -artifact_prefix="$build/artifacts/$t-" -print_final_stats=1 \
-      "$build/corpus/$t" "$root/fuzz/corpus/$t" 2>"$build/fuzz_$t.log"; then
+      "$build/corpus/$t" "$root/fuzz/corpus/$t" "${seeds[@]}" 2>"$build/fuzz_$t.log"; then
     status=1
     echo "fuzz_$t found a problem: see $build/fuzz_$t.log and $build/artifacts/"
   fi

@@ -2,16 +2,18 @@
 // it to a PNG without showing a window.
 //
 //   graphdeck-preview PAGE [--skin DIR|ZIP] [--theme DIR|ZIP] [--project DIR]
-//                          [--size WxH] [--png OUT.png] [--hover NAME | --press NAME]
+//                          [--size WxH] [--png OUT.png] [--hover NAME]... [--press NAME]...
 //
 // Pages may hold the chart controls as well as the library's own. --hover and --press put the
-// control of that object name into its Hot or Pressed look before the PNG is taken, so state
-// looks can be checked without a mouse.
+// controls of those object names into their Hot or Pressed looks before the PNG is taken, so
+// state looks can be checked without a mouse; a page's own "previewStates" member
+// ({"hover": [names], "press": [names]}) adds to them.
 //
 // A page that cannot be loaded is reported on stderr and the exit status is 1; bad options give
 // status 2.
 
 #include "MOXChartControls.h"
+#include "MOXJson.h"
 #include "MOXQChartBase.h"
 #include "MOXQContainer.h"
 #include "MOXQPageFile.h"
@@ -77,6 +79,19 @@ void pointAt(QWidget* widget, bool press)
     toolsupport::settle(wait);
 }
 
+// The names a page lists under "previewStates" to be shown hovered and pressed.
+void pageStates(const QString& fileName, QStringList& hovered, QStringList& pressed)
+{
+    QByteArray text;
+    Json::Value document;
+    if (!moxReadPageFile(fileName, text) || !jsonParse(text, document)) return;
+    const Json::Value* states = jsonObject(document, "previewStates");
+    if (!states) return;
+    QStringList names;
+    if (jsonReadStringList(*states, "hover", names)) hovered += names;
+    if (jsonReadStringList(*states, "press", names)) pressed += names;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -109,12 +124,14 @@ int main(int argc, char** argv)
     const QCommandLineOption png(QStringLiteral("png"),
                                  QStringLiteral("Write a PNG instead of showing a window."),
                                  QStringLiteral("file"));
-    const QCommandLineOption hover(QStringLiteral("hover"),
-                                   QStringLiteral("With --png: show the named control hovered."),
-                                   QStringLiteral("name"));
-    const QCommandLineOption press(QStringLiteral("press"),
-                                   QStringLiteral("With --png: show the named control pressed."),
-                                   QStringLiteral("name"));
+    const QCommandLineOption hover(
+        QStringLiteral("hover"),
+        QStringLiteral("With --png: show the named control hovered (may be repeated)."),
+        QStringLiteral("name"));
+    const QCommandLineOption press(
+        QStringLiteral("press"),
+        QStringLiteral("With --png: show the named control pressed (may be repeated)."),
+        QStringLiteral("name"));
     parser.addOptions({skin, theme, project, size, png, hover, press});
     parser.process(app);
 
@@ -123,8 +140,6 @@ int main(int argc, char** argv)
     QSize windowSize;
     if (!parseSize(parser.value(size), windowSize))
         return fail(2, QStringLiteral("bad --size '%1', expected WxH").arg(parser.value(size)));
-    if (parser.isSet(hover) && parser.isSet(press))
-        return fail(2, QStringLiteral("--hover and --press exclude each other"));
     if ((parser.isSet(hover) || parser.isSet(press)) && !parser.isSet(png))
         return fail(2, QStringLiteral("--hover and --press need --png"));
 
@@ -176,15 +191,19 @@ int main(int argc, char** argv)
     for (MOXQChartBase* chart : window.findChildren<MOXQChartBase*>())
         chart->setAnimationEnabled(false);
     QApplication::processEvents();
-    if (parser.isSet(hover) || parser.isSet(press)) {
-        const QString name = parser.value(parser.isSet(hover) ? hover : press);
-        QWidget* target = page->window()->findChild<QWidget*>(name);
-        if (!target) {
-            window.hide();
-            QApplication::processEvents();
-            return fail(1, QStringLiteral("the page has no control named '%1'").arg(name));
+    QStringList hovered = parser.values(hover);
+    QStringList pressed = parser.values(press);
+    pageStates(args[0], hovered, pressed);
+    for (const bool down : {false, true}) {
+        for (const QString& name : down ? pressed : hovered) {
+            QWidget* target = page->window()->findChild<QWidget*>(name);
+            if (!target) {
+                window.hide();
+                QApplication::processEvents();
+                return fail(1, QStringLiteral("the page has no control named '%1'").arg(name));
+            }
+            pointAt(target, down);
         }
-        pointAt(target, parser.isSet(press));
     }
     const QImage image = toolsupport::windowImage(&window);
     window.hide();

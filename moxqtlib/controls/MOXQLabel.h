@@ -25,16 +25,17 @@ public:
 
     // Stores the full text and shows it (elided when the style asks for it); "|->key" texts
     // are language keys.
-    void setText(const QString& text);
+    void setText(const QString& text) { impl()->setText(text); }
     // The full text; QLabel::text() is what is on screen.
-    QString getText() const;
+    QString getText() const { return impl()->getText(); }
 
-    void setTextStyle(CtrlState state, const TextStyleDesc& style);
-    const TextStyleDesc& getTextStyle(CtrlState state) const;
-    void setColor(const QColor& color);
-    QColor getColor() const;
-    void setDisableColor(const QColor& color);
-    QColor getDisableColor() const;
+    // State 0 the style shown, 1 to 3 the disabled style (kept, never shown), 4 both.
+    void setTextStyle(CtrlState state, const TextStyleDesc& style) { impl()->setTextStyle(state, style); }
+    const TextStyleDesc& getTextStyle(CtrlState state) const { return impl()->getTextStyle(state); }
+    void setColor(const QColor& color) { impl()->setColor(color); }
+    QColor getColor() const { return impl()->getColor(); }
+    void setDisableColor(const QColor& color) { impl()->setDisableColor(color); }
+    QColor getDisableColor() const { return impl()->getDisableColor(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

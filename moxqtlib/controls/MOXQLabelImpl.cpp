@@ -1,8 +1,7 @@
 #include "MOXQLabelImpl.h"
 
-#include "MOXJson.h"
+#include "MOXKey.h"
 #include "MOXQStylePainter.h"
-#include "MOXStyleEntries.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -33,9 +32,23 @@ MOXQLabelImpl::MOXQLabelImpl(QWidget* owner, const QString& name) : MOXQWidgetBa
     m_caption.setText(QStringLiteral("label"));
 }
 
-QLabel* MOXQLabelImpl::label() const
+const MOXKeyTable& MOXQLabelImpl::keys()
 {
-    return qobject_cast<QLabel*>(getOwner());
+    using I = MOXQLabelImpl;
+    static const MOXKeyTable table{
+        {
+            moxStyles<I>([](I& i, MOXStyleSlots& s) { s.addTextGroup(&i.m_normalStyle, 1); }),
+            // Written only when not empty, so a file without it means an empty label.
+            moxKey<I>("text", &I::captionToWrite, &I::setText)
+                .content()
+                .absent(QString())
+                .property("Text", PropertyDef::Text),
+            moxStateProperty<I>("TextStyle", PropertyDef::TextStylePerState,
+                                {QStringLiteral("Normal"), QStringLiteral("Disable")},
+                                &I::setTextStyle, &I::getTextStyle),
+        },
+        MOXKeyTable::NullEmptyStyle};
+    return table;
 }
 
 void MOXQLabelImpl::adoptLabelText()
@@ -126,42 +139,6 @@ void MOXQLabelImpl::changeLanguage()
 {
     adoptLabelText();
     if (m_caption.retranslate(m_caption.shown())) showCaption();
-}
-
-bool MOXQLabelImpl::serializeContent(Json::Value* value, bool read)
-{
-    if (!read) {
-        Json::Value& attr = (*value)["attr"];
-        const QString text = m_caption.textToWrite(getText());
-        if (!text.isEmpty()) attr["text"] = text.toStdString();
-        return true;
-    }
-    // "text" is the label's own property, not a custom attribute to write back besides.
-    removeCustomAttr(QByteArrayLiteral("text"));
-    const Json::Value* attr = jsonMember(*value, "attr");
-    if (!attr) return true;
-    // A label with an empty text writes a null "attr"; it reads back empty.
-    if (attr->isNull()) {
-        setText(QString());
-        return true;
-    }
-    QString text;
-    if (jsonReadString(*attr, "text", text)) setText(text);
-    return true;
-}
-
-bool MOXQLabelImpl::serializeLook(Json::Value* value, bool read)
-{
-    MOXStyleSlots entries;
-    entries.addTextGroup(&m_normalStyle, 1);
-    if (!read) {
-        const Json::Value written = entries.write();
-        (*value)["style"] = written.empty() ? Json::Value() : written;
-        return true;
-    }
-    entries.read(*value);
-    applyStyle();
-    return true;
 }
 
 } // namespace MOXQtLib

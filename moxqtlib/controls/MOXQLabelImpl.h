@@ -21,11 +21,15 @@ class MOXQLabelImpl : public MOXQWidgetBaseImpl
 public:
     MOXQLabelImpl(QWidget* owner, const QString& name);
 
+    static const MOXKeyTable& keys();
+
     // "|->key" texts are language keys, shown translated.
     void setText(const QString& text);
     // The full text, never its elided form.
     QString getText() const;
     const MOXCaption& caption() const { return m_caption; }
+    // What a file keeps: "|->key" while the label shows the key's translation.
+    QString captionToWrite() const { return m_caption.textToWrite(getText()); }
 
     // State 0 the normal style, 1 to 3 the disabled one, 4 both; other states are ignored.
     // The label always shows the normal style.
@@ -50,11 +54,10 @@ public:
     static Qt::Alignment alignment(const TextStyleDesc& style);
 
 protected:
-    bool serializeContent(Json::Value* value, bool read) override;
-    bool serializeLook(Json::Value* value, bool read) override;
+    void keysRead() override { applyStyle(); }
 
 private:
-    QLabel* label() const;
+    QLabel* label() const { return ownerAs<QLabel>(); }
     // Takes over a text set on the QLabel directly, behind the control's back.
     void adoptLabelText();
     // Puts the caption on the QLabel, elided when the style asks for it.

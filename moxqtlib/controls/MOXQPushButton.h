@@ -24,42 +24,50 @@ public:
     static ControlInfo getProps();
     static QWidget* createMOXQPushButton() { return new MOXQPushButton; }
 
-    // State 4 sets all four; other states outside 0..3 are ignored, and getters read Normal.
-    void setBackground(CtrlState state, const FillStyle& style);
-    const FillStyle& getBackground(CtrlState state) const;
-    void setTextStyle(CtrlState state, const TextStyleDesc& style);
-    const TextStyleDesc& getTextStyle(CtrlState state) const;
-    void setUseFillStyle(CtrlState state, bool fillWithColor);
-    bool getUseFillStyle(CtrlState state) const;
-    void setDrawBackground(bool draw);
-    bool getDrawBackground() const;
+    // Per-state looks. State 4 sets all four; other states outside 0..3 are ignored, and
+    // getters read Normal for them.
+    void setBackground(CtrlState state, const FillStyle& style) { impl()->setBackground(state, style); }
+    const FillStyle& getBackground(CtrlState state) const { return impl()->getBackground(state); }
+    void setTextStyle(CtrlState state, const TextStyleDesc& style) { impl()->setTextStyle(state, style); }
+    const TextStyleDesc& getTextStyle(CtrlState state) const { return impl()->getTextStyle(state); }
+    // The colour-fill (as opposed to image-fill) switch of a state's background.
+    void setUseFillStyle(CtrlState state, bool fill) { impl()->setUseFillStyle(state, fill); }
+    bool getUseFillStyle(CtrlState state) const { return impl()->getUseFillStyle(state); }
+    // Off: no background at all; text and icons still draw.
+    void setDrawBackground(bool draw) { impl()->setDrawBackground(draw); }
+    bool getDrawBackground() const { return impl()->getDrawBackground(); }
 
     // "|->key" is a language key: the button shows its translation and follows language
     // changes; any other text clears the key.
-    void setText(const QString& text);
+    void setText(const QString& text) { impl()->setCaption(text); }
 
-    void setIcon(const QIcon& icon);
-    void setIcon(const QString& path);
-    void setHotIcon(const QString& path);
-    QString getHotIcon() const;
-    void setPressedIcon(const QString& path);
-    QString getPressedIcon() const;
-    void setUseIcon(bool use);
-    bool getUseIcon() const;
-    void setIconStyle(const IconStyleDesc& style);
-    const IconStyleDesc& getIconStyle() const;
+    // A QIcon is drawn at the button's icon size, laid out beside the text.
+    void setIcon(const QIcon& icon) { impl()->setIcon(icon); }
+    // An image path (":" resources as QIcons; SVGs are laid out beside the text).
+    void setIcon(const QString& path) { impl()->setIcon(path); }
+    // Shown instead of the icon while hovered / pressed, when not empty.
+    void setHotIcon(const QString& path) { impl()->setHotIcon(path); }
+    QString getHotIcon() const { return impl()->getHotIcon(); }
+    void setPressedIcon(const QString& path) { impl()->setPressedIcon(path); }
+    QString getPressedIcon() const { return impl()->getPressedIcon(); }
+    void setUseIcon(bool use) { impl()->setUseIcon(use); }
+    bool getUseIcon() const { return impl()->getUseIcon(); }
+    void setIconStyle(const IconStyleDesc& style) { impl()->setIconStyle(style); }
+    const IconStyleDesc& getIconStyle() const { return impl()->getIconStyle(); }
 
-    void setShowText(bool show);
-    bool getShowText() const;
-    void setTextOffsetX(int offset);
-    int getTextOffsetX() const;
-    void setTextOffsetY(int offset);
-    int getTextOffsetY() const;
+    void setShowText(bool show) { impl()->setShowText(show); }
+    bool getShowText() const { return impl()->getShowText(); }
+    // Shift the text inside the button (the text rectangle shrinks by the offset).
+    void setTextOffsetX(int offset) { impl()->setTextOffsetX(offset); }
+    int getTextOffsetX() const { return impl()->getTextOffsetX(); }
+    void setTextOffsetY(int offset) { impl()->setTextOffsetY(offset); }
+    int getTextOffsetY() const { return impl()->getTextOffsetY(); }
 
-    void setFadeEnabled(bool enabled);
-    bool getFadeEnabled() const;
-    void setFadeDuration(int milliseconds);
-    int getFadeDuration() const;
+    // The Normal/Hot colour fade; a duration of 0 or less means 150 ms.
+    void setFadeEnabled(bool enabled) { impl()->setFadeEnabled(enabled); }
+    bool getFadeEnabled() const { return impl()->getFadeEnabled(); }
+    void setFadeDuration(int milliseconds) { impl()->setFadeDuration(milliseconds); }
+    int getFadeDuration() const { return impl()->getFadeDuration(); }
 
 signals:
     // After the implementation object has handled the event.

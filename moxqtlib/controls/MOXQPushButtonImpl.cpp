@@ -1,6 +1,6 @@
 #include "MOXQPushButtonImpl.h"
 
-#include "MOXJson.h"
+#include "MOXKey.h"
 #include "MOXQResourceManager.h"
 #include "MOXQStylePainter.h"
 
@@ -12,13 +12,6 @@ namespace MOXQtLib {
 
 namespace {
 
-// The "attr" keys the button owns; they are not kept as custom attributes besides.
-const char* const kOwnAttrKeys[] = {
-    "hasIcon",     "iconPath",       "hotIconPath", "isExtBtn", "extWidth",
-    "extIconPath", "extHotIconPath", "text",        "showText", "drawBackground",
-    "fadeEnabled", "fadeDuration",   "iconHor",     "iconVer",  "iconX",
-    "iconY",       "iconUseColor",   "iconColor",   "txtX",     "txtY"};
-
 FillStyle builtInBackground(const QColor& color)
 {
     FillStyle style;
@@ -28,11 +21,9 @@ FillStyle builtInBackground(const QColor& color)
     return style;
 }
 
-Json::Value& attrObject(Json::Value& value)
+const MOXQResourceManager* manager()
 {
-    Json::Value& attr = value["attr"];
-    if (!attr.isObject()) attr = Json::Value(Json::objectValue);
-    return attr;
+    return MOXQResourceManager::getInstance();
 }
 
 } // namespace
@@ -49,9 +40,8 @@ MOXQPushButtonImpl::MOXQPushButtonImpl(QWidget* owner, const QString& name)
     text.color = QColor(0, 0, 0);
     m_textStyles.set(kMoxAllStates, text);
 
-    const MOXQResourceManager* manager = MOXQResourceManager::getInstance();
-    m_fade.setEnabled(manager->getButtonFadeEnabled());
-    m_fade.setDuration(manager->getButtonFadeDuration());
+    m_fade.setEnabled(manager()->getButtonFadeEnabled());
+    m_fade.setDuration(manager()->getButtonFadeDuration());
     m_fadeTimer = new QTimer(this);
     m_fadeTimer->setInterval(MOXQPushButtonFade::kInterval);
     connect(m_fadeTimer, &QTimer::timeout, this, &MOXQPushButtonImpl::fadeTick);
@@ -62,20 +52,46 @@ MOXQPushButtonImpl::~MOXQPushButtonImpl()
     m_fadeTimer->stop();
 }
 
-QAbstractButton* MOXQPushButtonImpl::button() const
+const MOXKeyTable& MOXQPushButtonImpl::keys()
 {
-    return qobject_cast<QAbstractButton*>(getOwner());
+    using I = MOXQPushButtonImpl;
+    static const MOXKeyTable table{
+        moxStyles<I>([](I& i, MOXStyleSlots& s) {
+            s.addFillGroup(i.m_backgrounds);
+            s.addTextGroup(i.m_textStyles);
+        }),
+        moxStateProperty<I>("Background", PropertyDef::FillStylePerState, moxFourStates(),
+                            &I::setBackground, &I::getBackground),
+        // A theme restyles a button but never retitles it.
+        moxKey<I>("text", &I::captionToWrite, &I::setCaption).content(),
+        moxKey<I>("iconPath", &I::getIconPath, &I::setIconPath).content(),
+        moxKey<I>("hasIcon", &I::getUseIcon, &I::setUseIcon).omit(true),
+        moxKey<I>("hotIconPath", &I::getHotIcon, &I::setHotIcon),
+        moxKey<I>("isExtBtn", &I::isExtensionButton, &I::setExtensionButton),
+        moxKey<I>("extWidth", &I::getExtensionWidth, &I::setExtensionWidth),
+        moxKey<I>("extIconPath", &I::getExtensionIcon, &I::setExtensionIcon),
+        moxKey<I>("extHotIconPath", &I::getExtensionHotIcon, &I::setExtensionHotIcon),
+        moxKey<I>("showText", &I::getShowText, &I::setShowText).omit(true),
+        moxKey<I>("drawBackground", &I::getDrawBackground, &I::setDrawBackground)
+            .omit(true)
+            .property("DrawBackground", PropertyDef::Boolean),
+        moxKey<I>("fadeEnabled", &I::getFadeEnabled, &I::setFadeEnabled)
+            .omitWhen([](bool on) { return on == manager()->getButtonFadeEnabled(); })
+            .property("FadeEnabled", PropertyDef::Boolean),
+        moxKey<I>("fadeDuration", &I::getFadeDuration, &I::setFadeDuration)
+            .omitWhen([](int ms) { return ms == manager()->getButtonFadeDuration(); })
+            .property("FadeDuration", PropertyDef::Integer),
+        moxIconStyleKeys<I>(&I::m_iconStyle),
+        moxKey<I>("txtX", &I::getTextOffsetX, &I::setTextOffsetX),
+        moxKey<I>("txtY", &I::getTextOffsetY, &I::setTextOffsetY),
+    };
+    return table;
 }
 
 QString MOXQPushButtonImpl::text() const
 {
     const QAbstractButton* b = button();
     return b ? b->text() : QString();
-}
-
-void MOXQPushButtonImpl::update()
-{
-    if (QWidget* owner = getOwner()) owner->update();
 }
 
 // --- painting ---------------------------------------------------------------------------------
@@ -198,7 +214,7 @@ void MOXQPushButtonImpl::fadeTick()
     const bool repaint = m_fade.tick(state);
     setState(CtrlState(state));
     if (!m_fade.isRunning()) m_fadeTimer->stop();
-    if (repaint) update();
+    if (repaint) updateOwner();
 }
 
 void MOXQPushButtonImpl::setFadeEnabled(bool enabled)
@@ -211,7 +227,7 @@ void MOXQPushButtonImpl::setFadeEnabled(bool enabled)
     QWidget* owner = getOwner();
     if (!isHovered() && getState() == CtrlStateHot)
         setState(owner && !owner->isEnabled() ? CtrlStateDisable : CtrlStateNormal);
-    update();
+    updateOwner();
 }
 
 void MOXQPushButtonImpl::setFadeDuration(int milliseconds)
@@ -225,7 +241,7 @@ void MOXQPushButtonImpl::moveControl(const QPoint& pos)
     const bool overExtension = pos.x() > getOwner()->width() - m_extWidth;
     if (overExtension == m_extHot) return;
     m_extHot = overExtension;
-    update();
+    updateOwner();
 }
 
 void MOXQPushButtonImpl::changeLanguage()
@@ -244,12 +260,12 @@ void MOXQPushButtonImpl::setCaption(const QString& text)
 
 void MOXQPushButtonImpl::setBackground(int state, const FillStyle& style)
 {
-    if (m_backgrounds.set(state, style)) update();
+    if (m_backgrounds.set(state, style)) updateOwner();
 }
 
 void MOXQPushButtonImpl::setTextStyle(int state, const TextStyleDesc& style)
 {
-    if (m_textStyles.set(state, style)) update();
+    if (m_textStyles.set(state, style)) updateOwner();
 }
 
 void MOXQPushButtonImpl::setUseFillStyle(int state, bool fillWithColor)
@@ -262,14 +278,12 @@ void MOXQPushButtonImpl::setUseFillStyle(int state, bool fillWithColor)
     } else {
         return;
     }
-    update();
+    updateOwner();
 }
 
 void MOXQPushButtonImpl::setDrawBackground(bool draw)
 {
-    if (draw == m_drawBackground) return;
-    m_drawBackground = draw;
-    update();
+    storeAndUpdate(m_drawBackground, draw);
 }
 
 void MOXQPushButtonImpl::layoutIconWithText(const QSize& iconSize)
@@ -292,7 +306,7 @@ void MOXQPushButtonImpl::setIcon(const QIcon& icon)
     m_icon = icon;
     const QAbstractButton* b = button();
     layoutIconWithText(b ? b->iconSize() : QSize(16, 16));
-    update();
+    updateOwner();
 }
 
 void MOXQPushButtonImpl::setIcon(const QString& path)
@@ -310,160 +324,72 @@ void MOXQPushButtonImpl::setIcon(const QString& path)
         if (size.isValid()) layoutIconWithText(size);
     }
     if (path != m_iconPath) m_iconPath = path;
-    update();
+    updateOwner();
+}
+
+void MOXQPushButtonImpl::setIconPath(const QString& path)
+{
+    if (path == m_iconPath && m_icon.isNull()) return;
+    m_iconPath = path;
+    m_icon = QIcon();
+    updateOwner();
 }
 
 void MOXQPushButtonImpl::setHotIcon(const QString& path)
 {
-    m_hotIconPath = path;
-    update();
+    storeAndUpdate(m_hotIconPath, path);
 }
 
 void MOXQPushButtonImpl::setPressedIcon(const QString& path)
 {
-    m_pressedIconPath = path;
-    update();
+    storeAndUpdate(m_pressedIconPath, path);
 }
 
 void MOXQPushButtonImpl::setUseIcon(bool use)
 {
-    m_hasIcon = use;
-    update();
+    storeAndUpdate(m_hasIcon, use);
 }
 
 void MOXQPushButtonImpl::setIconStyle(const IconStyleDesc& style)
 {
-    m_iconStyle = style;
-    update();
+    storeAndUpdate(m_iconStyle, style);
 }
 
 void MOXQPushButtonImpl::setShowText(bool show)
 {
-    m_showText = show;
-    update();
+    storeAndUpdate(m_showText, show);
 }
 
 void MOXQPushButtonImpl::setTextOffsetX(int offset)
 {
-    m_textOffsetX = offset;
-    update();
+    storeAndUpdate(m_textOffsetX, offset);
 }
 
 void MOXQPushButtonImpl::setTextOffsetY(int offset)
 {
-    m_textOffsetY = offset;
-    update();
+    storeAndUpdate(m_textOffsetY, offset);
 }
 
 void MOXQPushButtonImpl::setExtensionButton(bool isExtension)
 {
-    m_isExtBtn = isExtension;
     if (isExtension && getOwner()) getOwner()->setMouseTracking(true);
     if (!isExtension) m_extHot = false;
-    update();
+    storeAndUpdate(m_isExtBtn, isExtension);
 }
 
 void MOXQPushButtonImpl::setExtensionWidth(int width)
 {
-    m_extWidth = width;
-    update();
+    storeAndUpdate(m_extWidth, width);
 }
 
-void MOXQPushButtonImpl::setExtensionIcons(const QString& iconPath, const QString& hotIconPath)
+void MOXQPushButtonImpl::setExtensionIcon(const QString& path)
 {
-    m_extIconPath = iconPath;
-    m_extHotIconPath = hotIconPath;
-    update();
+    storeAndUpdate(m_extIconPath, path);
 }
 
-// --- JSON ------------------------------------------------------------------------------------
-
-MOXStyleSlots MOXQPushButtonImpl::styleSlots()
+void MOXQPushButtonImpl::setExtensionHotIcon(const QString& path)
 {
-    MOXStyleSlots entries;
-    entries.addFillGroup(m_backgrounds);
-    entries.addTextGroup(m_textStyles);
-    return entries;
-}
-
-bool MOXQPushButtonImpl::serializeContent(Json::Value* value, bool read)
-{
-    if (!read) {
-        Json::Value& attr = attrObject(*value);
-        const QString caption = m_caption.textToWrite(text());
-        if (!caption.isEmpty()) attr["text"] = caption.toStdString();
-        if (!m_iconPath.isEmpty()) attr["iconPath"] = m_iconPath.toStdString();
-        return true;
-    }
-    // The base took every "attr" member as a custom attribute; the button's own keys are its
-    // properties, and a stale copy among the custom attributes would be written back over them.
-    for (const char* key : kOwnAttrKeys)
-        removeCustomAttr(QByteArray(key));
-    const Json::Value* attr = jsonObject(*value, "attr");
-    if (!attr) return true;
-    QString text;
-    if (jsonReadString(*attr, "text", text)) setCaption(text);
-    QString path;
-    if (jsonReadString(*attr, "iconPath", path)) {
-        m_iconPath = path;
-        m_icon = QIcon();
-        update();
-    }
-    return true;
-}
-
-bool MOXQPushButtonImpl::serializeLook(Json::Value* value, bool read)
-{
-    MOXStyleSlots entries = styleSlots();
-    if (!read) {
-        writeLook(attrObject(*value));
-        entries.writeTo(*value);
-        return true;
-    }
-    if (const Json::Value* attr = jsonObject(*value, "attr")) readLook(*attr);
-    entries.read(*value);
-    update();
-    return true;
-}
-
-void MOXQPushButtonImpl::readLook(const Json::Value& attr)
-{
-    jsonReadBool(attr, "hasIcon", m_hasIcon);
-    jsonReadString(attr, "hotIconPath", m_hotIconPath);
-    bool isExtension = m_isExtBtn;
-    if (jsonReadBool(attr, "isExtBtn", isExtension)) setExtensionButton(isExtension);
-    jsonReadInt(attr, "extWidth", m_extWidth);
-    jsonReadString(attr, "extIconPath", m_extIconPath);
-    jsonReadString(attr, "extHotIconPath", m_extHotIconPath);
-    jsonReadBool(attr, "showText", m_showText);
-    jsonReadBool(attr, "drawBackground", m_drawBackground);
-    bool fadeEnabled = m_fade.isEnabled();
-    if (jsonReadBool(attr, "fadeEnabled", fadeEnabled)) setFadeEnabled(fadeEnabled);
-    int duration = 0;
-    if (jsonReadInt(attr, "fadeDuration", duration)) setFadeDuration(duration);
-    readIconStyle(attr, m_iconStyle);
-    jsonReadInt(attr, "txtX", m_textOffsetX);
-    jsonReadInt(attr, "txtY", m_textOffsetY);
-}
-
-void MOXQPushButtonImpl::writeLook(Json::Value& attr) const
-{
-    const MOXQResourceManager* manager = MOXQResourceManager::getInstance();
-    if (!m_hasIcon) attr["hasIcon"] = 0;
-    if (!m_hotIconPath.isEmpty()) attr["hotIconPath"] = m_hotIconPath.toStdString();
-    if (m_isExtBtn) attr["isExtBtn"] = 1;
-    if (m_extWidth != 0) attr["extWidth"] = m_extWidth;
-    if (!m_extIconPath.isEmpty()) attr["extIconPath"] = m_extIconPath.toStdString();
-    if (!m_extHotIconPath.isEmpty()) attr["extHotIconPath"] = m_extHotIconPath.toStdString();
-    if (!m_showText) attr["showText"] = 0;
-    if (!m_drawBackground) attr["drawBackground"] = 0;
-    if (m_fade.isEnabled() != manager->getButtonFadeEnabled())
-        attr["fadeEnabled"] = int(m_fade.isEnabled());
-    if (m_fade.duration() != manager->getButtonFadeDuration())
-        attr["fadeDuration"] = m_fade.duration();
-    writeIconStyle(m_iconStyle, attr);
-    if (m_textOffsetX != 0) attr["txtX"] = m_textOffsetX;
-    if (m_textOffsetY != 0) attr["txtY"] = m_textOffsetY;
+    storeAndUpdate(m_extHotIconPath, path);
 }
 
 } // namespace MOXQtLib

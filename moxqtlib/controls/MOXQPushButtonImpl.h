@@ -28,6 +28,8 @@ public:
     MOXQPushButtonImpl(QWidget* owner, const QString& name);
     ~MOXQPushButtonImpl() override;
 
+    static const MOXKeyTable& keys();
+
     void drawControl(QPainter* painter, const QRect& rect) override;
     void changeLanguage() override;
     void enterControl() override;
@@ -48,10 +50,14 @@ public:
     // The caption; "|->key" texts are language keys.
     void setCaption(const QString& text);
     const MOXCaption& caption() const { return m_caption; }
+    // What a file keeps: "|->key" while the button shows the key's translation.
+    QString captionToWrite() const { return m_caption.textToWrite(text()); }
 
     void setIcon(const QIcon& icon);
     void setIcon(const QString& path);
     const QIcon& getIcon() const { return m_icon; }
+    // The path only: no icon-with-text layout and the icon switch stays as it is.
+    void setIconPath(const QString& path);
     QString getIconPath() const { return m_iconPath; }
     void setHotIcon(const QString& path);
     QString getHotIcon() const { return m_hotIconPath; }
@@ -74,8 +80,9 @@ public:
     bool isExtensionButton() const { return m_isExtBtn; }
     void setExtensionWidth(int width);
     int getExtensionWidth() const { return m_extWidth; }
-    void setExtensionIcons(const QString& iconPath, const QString& hotIconPath);
+    void setExtensionIcon(const QString& path);
     QString getExtensionIcon() const { return m_extIconPath; }
+    void setExtensionHotIcon(const QString& path);
     QString getExtensionHotIcon() const { return m_extHotIconPath; }
     bool isExtensionHot() const { return m_extHot; }
 
@@ -90,20 +97,15 @@ public:
     void fadeTick();
 
 protected:
-    bool serializeContent(Json::Value* value, bool read) override;
-    bool serializeLook(Json::Value* value, bool read) override;
+    void keysRead() override { updateOwner(); }
 
 private:
-    QAbstractButton* button() const;
+    QAbstractButton* button() const { return ownerAs<QAbstractButton>(); }
     QString text() const;
-    void update();
     void startFadeTimer();
     void layoutIconWithText(const QSize& iconSize);
     void drawStateLook(QPainter* painter, const QRect& rect, int state, bool blend);
     void drawIcons(QPainter* painter, const QRect& rect);
-    void readLook(const Json::Value& attr);
-    void writeLook(Json::Value& attr) const;
-    MOXStyleSlots styleSlots();
 
     MOXCaption m_caption;
     bool m_extHot = false;

@@ -113,10 +113,12 @@ TEST(ScatterChart, HoverFollowsAnimatedPositions)
     EXPECT_TRUE(r.changed);
     EXPECT_FALSE(m.hover().active);
 
-    // Axis tracks too; undefined triggers track nothing.
-    m.setTooltipTrigger(TooltipAxis);
-    EXPECT_FALSE(m.hoverAt(finalPos.toPoint(), frame()).tooltip.isEmpty());
-    m.setTooltipTrigger(-3);
+    // Every trigger but None tracks the nearest point, undefined ones too.
+    for (int trigger : {int(TooltipAxis), -3, 7}) {
+        m.setTooltipTrigger(trigger);
+        EXPECT_FALSE(m.hoverAt(finalPos.toPoint(), frame()).tooltip.isEmpty()) << trigger;
+    }
+    m.setTooltipTrigger(TooltipNone);
     EXPECT_FALSE(m.hover().active);
     EXPECT_TRUE(m.hoverAt(finalPos.toPoint(), frame()).tooltip.isEmpty());
     EXPECT_FALSE(m.hover().active);

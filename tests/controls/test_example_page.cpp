@@ -4,6 +4,7 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXChartControls.h"
 #include "MOXQContainer.h"
+#include "MOXJson.h"
 #include "MOXQLabel.h"
 #include "MOXQLineChart.h"
 #include "MOXQOpenGLPieChart.h"
@@ -14,6 +15,7 @@
 #include "TestSupport.h"
 
 #include <QMap>
+#include <QSet>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -113,3 +115,60 @@ TEST_F(ExamplePage, LaysEveryVisibleControlOutInsideItsParent)
 }
 
 } // namespace
+
+namespace {
+
+// Elements of a page file's tree, every level.
+int elementCount(const Json::Value& elements)
+{
+    int count = 0;
+    for (const Json::Value& element : elements) {
+        ++count;
+        if (const Json::Value* children = jsonArray(element, "child")) count += elementCount(*children);
+    }
+    return count;
+}
+
+} // namespace
+
+// The controls showcase holds every listed control type of the library, builds every element it
+// names, lays each out inside its parent, and names existing controls for its preview states.
+TEST(ControlsShowcase, HoldsEveryLibraryControlLaidOutInsideItsParent)
+{
+    init();
+    ASSERT_TRUE(MOXQResourceManager::getInstance()->loadThemeDir(kPages + "/deck-theme"));
+    QByteArray text;
+    Json::Value document;
+    ASSERT_TRUE(moxReadPageFile(kPages + "/controls.json", text) && jsonParse(text, document));
+    QWidget host;
+    host.resize(jsonInt(document, "w", 0), jsonInt(document, "h", 0));
+    MOXQContainer* page = moxCreatePageFromJson(&host, document);
+    ASSERT_NE(page, nullptr);
+    testsupport::processEvents();
+
+    QSet<QString> shown;
+    int controls = 0;
+    for (QWidget* w : host.findChildren<QWidget*>()) {
+        IMOXQWidgetBase* control = qobject_cast<IMOXQWidgetBase*>(w);
+        if (!control || control->getControlBase()->isInternal()) continue;
+        ++controls;
+        shown.insert(control->getTypeName());
+        if (w == page || w->isHidden()) continue;
+        const QRect inParent(QPoint(0, 0), w->parentWidget()->size());
+        EXPECT_TRUE(inParent.contains(w->geometry())) << qPrintable(w->objectName());
+        EXPECT_FALSE(w->geometry().isEmpty()) << qPrintable(w->objectName());
+    }
+    EXPECT_EQ(controls, elementCount(document["elements"]));
+    const QSet<QString> charts = {"qtbarchart", "qtlinechart", "qtopenglpiechart",
+                                  "qtscatterchart", "qtfinancialchart"};
+    for (const QByteArray& type : moxGetListedControlTypes()) {
+        const QString name = QString::fromUtf8(type);
+        EXPECT_TRUE(charts.contains(name) || shown.contains(name)) << type.constData();
+    }
+    for (const char* state : {"hover", "press"})
+        for (const Json::Value& name : document["previewStates"][state])
+            EXPECT_NE(host.findChild<QWidget*>(QString::fromStdString(name.asString())), nullptr)
+                << name.asString();
+    delete page;
+    MOXQResourceManager::getInstance()->releaseThemeRes();
+}

@@ -2,6 +2,7 @@
 
 // Small builders of theme and skin content for the resource tests.
 
+#include "MOXQResourceManager.h"
 #include "TestSupport.h"
 
 #include <QBuffer>
@@ -42,6 +43,38 @@ inline QByteArray themeDocument(const QString& entryName, int value)
         .arg(entryName)
         .arg(value)
         .toUtf8();
+}
+
+inline MOXQtLib::MOXQResourceManager* rm()
+{
+    return MOXQtLib::MOXQResourceManager::getInstance();
+}
+
+// A resource's bytes, empty when no layer has it; `from` receives the layer.
+inline QByteArray resource(const QString& name, MOXQtLib::ResSourceType* from = nullptr)
+{
+    const char* data = nullptr;
+    unsigned size = 0;
+    MOXQtLib::ResSourceType source = MOXQtLib::ResSourceSkin;
+    if (!rm()->getResource(name, data, size, source)) return QByteArray();
+    if (from) *from = source;
+    return QByteArray(data, int(size));
+}
+
+inline QColor themeFillColor(const QString& name, bool* found = nullptr)
+{
+    rm()->setSwitchToThemeRes(true);
+    MOXQtLib::FillStyle style;
+    const bool ok = rm()->getFillStyle(name, style);
+    rm()->setSwitchToThemeRes(false);
+    if (found) *found = ok;
+    return style.fillRes.color;
+}
+
+inline int themeEntryValue(const char* name)
+{
+    const Json::Value* entry = rm()->getThemeJsonValue(name);
+    return entry ? (*entry)["value"].asInt() : 0;
 }
 
 } // namespace restest

@@ -199,7 +199,8 @@ TEST(Container, JsonKeysThemeEntriesAndRoundTrip)
 
     // Out of range, absent, or of the wrong type in the control's own object: No Use.
     for (const char* text : {R"({"attr": {"childLayout": 7}})", R"({"attr": {"childLayout": -1}})",
-                             R"({"attr": {"childLayout": "1"}})", R"({})"}) {
+                             R"({"attr": {"childLayout": "1"}})", R"({"attr": {}})",
+                             R"({"attr": null})"}) {
         box.setChildLayout(LayoutVertical);
         Json::Value bad = parse(text);
         box.readJsonValue(&bad);

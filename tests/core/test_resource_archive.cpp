@@ -28,6 +28,11 @@ std::map<std::string, QByteArray> unpack(const QByteArray& archive, bool* opened
     return out;
 }
 
+// The plain form and the ZIP64 form, whose 64-bit sizes and offsets take the same limits.
+struct ResourceArchiveForms : ::testing::TestWithParam<bool>
+{
+};
+
 } // namespace
 
 TEST(ResourceArchive, HostileNamesStayHarmlessTableKeys)
@@ -73,18 +78,20 @@ TEST(ResourceArchive, HostileNamesStayHarmlessTableKeys)
     EXPECT_EQ(QDir::currentPath(), cwd);
 }
 
-TEST(ResourceArchive, OversizedBadAndLyingEntriesAreSkipped)
+TEST_P(ResourceArchiveForms, OversizedBadAndLyingEntriesAreSkipped)
 {
     testzip::ZipBuilder zip;
+    zip.zip64 = GetParam();
     zip.add("keep-first.txt", "first");
     // A zip bomb: 65 MiB of zeros packs into a few kilobytes.
     zip.add("bomb.bin", QByteArray(int(kMaxResourceFileSize) + 1024 * 1024, '\0'), true);
-    // Claims 3 GiB: refused before anything is allocated.
-    zip.add("claims-huge.bin", "tiny").claimedSize = 3ll * 1024 * 1024 * 1024;
+    // Claims 5 GiB (1 GiB where only 32 bits hold it): refused before anything is allocated.
+    zip.add("claims-huge.bin", "tiny").claimedSize = 5ll * 1024 * 1024 * 1024;
     // Claims more bytes than it holds.
     zip.add("claims-more.txt", "short").claimedSize = 50;
     // Claims fewer bytes than it holds: the CRC of the part read does not match.
     zip.add("claims-less.txt", "longer text").claimedSize = 3;
+    zip.add("claims-less-packed.txt", QByteArray(500, 'q'), true).claimedSize = 499;
     zip.add("bad-crc.txt", "payload").claimedCrc = 0x12345678;
     zip.add("bad-crc-packed.txt", QByteArray(400, 'x'), true).claimedCrc = 1;
     zip.add("empty.txt", QByteArray());
@@ -101,9 +108,10 @@ TEST(ResourceArchive, OversizedBadAndLyingEntriesAreSkipped)
     EXPECT_EQ(entries.at("keep-last.txt"), QByteArray(3000, 'z'));
 }
 
-TEST(ResourceArchive, TotalSizeAndEntryCountBoundTheWholeArchive)
+TEST_P(ResourceArchiveForms, TotalSizeAndEntryCountBoundTheWholeArchive)
 {
     testzip::ZipBuilder zip;
+    zip.zip64 = GetParam();
     for (int i = 0; i < 6; ++i)
         zip.add("part" + std::to_string(i) + ".bin", QByteArray(1000, char('a' + i)), i % 2);
     const QByteArray archive = zip.build();
@@ -131,9 +139,10 @@ TEST(ResourceArchive, TotalSizeAndEntryCountBoundTheWholeArchive)
     EXPECT_TRUE(entries.empty());
 }
 
-TEST(ResourceArchive, TruncatedAndCorruptedArchivesNeverYieldForeignBytes)
+TEST_P(ResourceArchiveForms, TruncatedAndCorruptedArchivesNeverYieldForeignBytes)
 {
     testzip::ZipBuilder zip;
+    zip.zip64 = GetParam();
     const QByteArray a("alpha alpha alpha"), b(300, 'b'), c("{\"style\": []}");
     zip.add("a.txt", a);
     zip.add("b.bin", b, true);
@@ -144,6 +153,8 @@ TEST(ResourceArchive, TruncatedAndCorruptedArchivesNeverYieldForeignBytes)
     bool opened = false;
     EXPECT_EQ(unpack(archive, &opened).size(), 3u);
     EXPECT_TRUE(opened);
+    // Data in front of the archive (a self-extractor stub) moves every offset.
+    EXPECT_EQ(unpack(QByteArray(100, 'x') + archive).size(), 3u);
     for (int cut = 0; cut < archive.size(); ++cut) {
         for (const auto& e : unpack(archive.left(cut)))
             EXPECT_TRUE(originals.count(e.second)) << "cut at " << cut << ": " << e.first;
@@ -156,6 +167,60 @@ TEST(ResourceArchive, TruncatedAndCorruptedArchivesNeverYieldForeignBytes)
     }
     EXPECT_TRUE(unpack(QByteArray()).empty());
     EXPECT_FALSE(readZipArchive(nullptr, 10, *std::make_unique<std::vector<ZipEntry>>()));
+}
+
+TEST_P(ResourceArchiveForms, AnEntryUnreadableByDesignRefusesTheWholeArchive)
+{
+    // Encrypted (deflated, stored), Deflate64, BZip2, LZMA, AES.
+    const std::pair<int, int> methodAndFlags[] = {{8, 1},  {0, 1},  {9, 0},
+                                                  {12, 0}, {14, 0}, {99, 1}};
+    for (const auto& c : methodAndFlags) {
+        SCOPED_TRACE(c.first);
+        testzip::ZipBuilder zip;
+        zip.zip64 = GetParam();
+        zip.add("style.json", restest::styleDocument("refused", "FF000002"));
+        zip.add("images/a.png", QByteArray(64, 'p'));
+        // Only this image is unreadable, and comes after what could be read.
+        testzip::Entry& bad = zip.add("images/b.png", QByteArray(64, 'q'), c.first == 8);
+        bad.claimedMethod = c.first;
+        bad.flags = std::uint16_t(c.second);
+        const QByteArray archive = zip.build();
+        bool opened = true;
+        EXPECT_TRUE(unpack(archive, &opened).empty());
+        EXPECT_FALSE(opened);
+        EXPECT_FALSE(
+            MOXQResourceManager::getInstance()->loadSkinFile(archive.constData(), archive.size()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndZip64, ResourceArchiveForms, ::testing::Bool());
+
+TEST(ResourceArchive, ThemeRootIsTheArchiveRootOrItsOneFolder)
+{
+    // Names, and the names read from the root (empty: the archive has no theme root).
+    const std::vector<std::string> cases[][2] = {
+        {{"Style.json", "images/A.png"}, {"Style.json", "images/A.png"}},
+        {{"deck/style.json", "deck/images/a.png", "deck/sub/style.json"},
+         {"style.json", "images/a.png", "sub/style.json"}},
+        {{"Deck\\Images\\A.PNG", "./deck/STYLE.JSON"}, {"images/a.png", "style.json"}},
+        // No style document in the folder, two folders, a style document only in a folder beside
+        // the root's files, nothing.
+        {{"deck/theme.json", "deck/images/a.png"}, {}},
+        {{"deck/style.json", "other/theme.json"}, {}},
+        {{"theme.json", "sub/style.json"}, {}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0].empty() ? std::string() : c[0].front());
+        std::vector<ZipEntry> entries;
+        for (const std::string& name : c[0])
+            entries.push_back(ZipEntry{name, QByteArray("x")});
+        EXPECT_EQ(selectArchiveRoot(entries), !c[1].empty());
+        std::vector<std::string> names;
+        for (const ZipEntry& e : entries)
+            names.push_back(e.name);
+        EXPECT_EQ(names, c[1].empty() ? c[0] : c[1]);
+    }
 }
 
 TEST(ResourceArchive, RegularFilesOnlyAndBounded)

@@ -21,36 +21,10 @@ using restest::writeFile;
 
 namespace {
 
-MOXQResourceManager* rm()
-{
-    return MOXQResourceManager::getInstance();
-}
-
-QByteArray resource(const QString& name, ResSourceType* from = nullptr)
-{
-    const char* data = nullptr;
-    unsigned size = 0;
-    ResSourceType source = ResSourceSkin;
-    if (!rm()->getResource(name, data, size, source)) return QByteArray();
-    if (from) *from = source;
-    return QByteArray(data, int(size));
-}
-
-QColor themeFillColor(const QString& name, bool* found = nullptr)
-{
-    rm()->setSwitchToThemeRes(true);
-    FillStyle style;
-    const bool ok = rm()->getFillStyle(name, style);
-    rm()->setSwitchToThemeRes(false);
-    if (found) *found = ok;
-    return style.fillRes.color;
-}
-
-int themeEntryValue(const char* name)
-{
-    const Json::Value* entry = rm()->getThemeJsonValue(name);
-    return entry ? (*entry)["value"].asInt() : 0;
-}
+using restest::resource;
+using restest::rm;
+using restest::themeEntryValue;
+using restest::themeFillColor;
 
 struct ResourceEnv : ::testing::Test
 {
@@ -143,6 +117,9 @@ TEST_F(ResourceEnv, FailedThemeLoadKeepsThePreviousThemeAndARetryLoadsAgain)
     writeFile(zipPath, whole.left(whole.size() - 10));
     writeFile(bad + "/garbage.zip", "PK\x03\x04 not an archive");
     const QString empty = testsupport::tempDir(QStringLiteral("theme-empty"));
+    // A style document in the images folder is an image folder's file, not the theme's.
+    const QString imagesOnly = testsupport::tempDir(QStringLiteral("theme-images-only"));
+    writeFile(imagesOnly + "/images/style.json", restest::styleDocument("themed", "FFFF0000"));
 
     struct Case
     {
@@ -151,6 +128,7 @@ TEST_F(ResourceEnv, FailedThemeLoadKeepsThePreviousThemeAndARetryLoadsAgain)
     } cases[] = {
         {"missing directory", [&] { return rm()->loadThemeDir(bad + "/nowhere"); }},
         {"no style.json", [&] { return rm()->loadThemeDir(empty); }},
+        {"style.json only in images", [&] { return rm()->loadThemeDir(imagesOnly); }},
         {"missing archive", [&] { return rm()->loadThemeFile(bad + "/nowhere.zip"); }},
         {"garbage archive", [&] { return rm()->loadThemeFile(bad + "/garbage.zip"); }},
         {"truncated archive", [&] { return rm()->loadThemeFile(zipPath); }},
@@ -358,9 +336,15 @@ TEST_F(ResourceEnv, ImagesAreBoundedCachedAndScaled)
     QImage* checked = rm()->getImage("IDB_CHECKED", false);
     ASSERT_NE(checked, nullptr);
     EXPECT_FALSE(checked->isNull());
-    // The built-in style document is a Qt resource of the library.
+    // The library's built-in looks are its own resource; an application's document at the
+    // application path (this test program ships one) adds to them and wins by name.
+    rm()->initDefaultStyleRes();
     FillStyle fill;
-    EXPECT_TRUE(rm()->getFillStyle("defaultButtonNormal", fill));
+    EXPECT_TRUE(rm()->getFillStyle("defaultPanel", fill));
+    ASSERT_TRUE(rm()->getFillStyle("appPanel", fill));
+    EXPECT_EQ(fill.fillRes.color, QColor(1, 2, 3));
+    ASSERT_TRUE(rm()->getFillStyle("defaultButtonNormal", fill));
+    EXPECT_EQ(fill.fillRes.color, QColor(4, 5, 6));
 }
 
 namespace {
@@ -398,7 +382,9 @@ TEST_F(ResourceEnv, NotificationsReachTheControlsOfLiveWindows)
     rm()->registerDesignerWindow(designer.get());
     const QList<CountingControl*> all{nested, direct, inner, designed};
 
-    const QString dir = testsupport::tempDir(QStringLiteral("notify"));
+    // A folder name outside ASCII, handed over as the platform's file-name bytes.
+    const QString dir = testsupport::tempDir(QStringLiteral("notify")) +
+                        QString::fromUtf8("/th\xc3\xa8me-\xe4\xb8\xbb\xe9\xa2\x98");
     writeFile(dir + "/style.json", restest::styleDocument("n", "FF000000"));
     writeFile(dir + "/theme.json",
               R"({"elements": [{"child": [{"name": "qtprobe", "look": "themed"}]}]})");

@@ -1,0 +1,34 @@
+// The built-in control types of the library, in their registry order: the records first, then
+// the aliases. Each control class joins here when it is added.
+
+#include "MOXQContainer.h"
+#include "MOXQLabel.h"
+#include "MOXQPushButton.h"
+#include "MOXQtLib.h"
+
+namespace MOXQtLib {
+
+void moxRegisterBuiltInControls()
+{
+    // Table order: "Window", "qtcontainer", "qtbutton", "qtmenubar", "qtlabel", "qtcheckbox",
+    // "qtlistview" (not listed), "qtprogressbar", "qtradiobox", "qtslider", "qtstackcontainer",
+    // "qtspacer", "qttab", "qtdedit", "qtcombobox", "qtlist", "qttree", "qtdatagrid",
+    // "qtgroupbox", "qtspinbox" (function only), "qtlcdnumber", "qtsplitter" (function only),
+    // "qtswitch", "qtscrollview", "qtscrollbar", "qttext", "qtlabelex" (function only),
+    // "qtpicture", "qtproperty", "qtribbonbar".
+    moxRegisterQtControl("qtcontainer", &createMOXQContainer, MOXQContainer::getProps());
+    moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
+                         MOXQPushButton::getProps());
+    moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+
+    // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
+    // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
+    // "progressbar", "radio", "radiobox", "slider", "stackcontainer", "tab", "dedit",
+    // "combobox", "templateList", "list", "tree", "datagrid", "groupbox", "spinbox",
+    // "dnumedit", "splitter", "switch", "qttext", "property".
+    moxRegisterDefaultControl("container", &createMOXQContainer);
+    moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
+    moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+}
+
+} // namespace MOXQtLib

@@ -1,0 +1,63 @@
+#include "MOXKeyCodec.h"
+
+#include "MOXJson.h"
+#include "MOXQResourceManager.h"
+
+namespace MOXQtLib {
+
+bool moxReadFlag(const Json::Value& value, bool& out)
+{
+    return jsonToBool(value, out);
+}
+
+Json::Value moxWriteFlagAsInt(const bool& value)
+{
+    return int(value);
+}
+
+Json::Value moxWriteFlagAsBool(const bool& value)
+{
+    return value;
+}
+
+bool moxReadInt(const Json::Value& value, int& out)
+{
+    return jsonToInt(value, out);
+}
+
+Json::Value moxWriteInt(const int& value)
+{
+    return value;
+}
+
+bool moxReadDouble(const Json::Value& value, double& out)
+{
+    return jsonToDouble(value, out);
+}
+
+Json::Value moxWriteDouble(const double& value)
+{
+    return value;
+}
+
+bool moxReadText(const Json::Value& value, QString& out)
+{
+    return jsonToString(value, out);
+}
+
+Json::Value moxWriteText(const QString& value)
+{
+    return value.toStdString();
+}
+
+bool moxReadColor(const Json::Value& value, QColor& out)
+{
+    return MOXQResourceManager::parseColor(value, out);
+}
+
+Json::Value moxWriteColor(const QColor& value)
+{
+    return MOXQResourceManager::colorText(value).toStdString();
+}
+
+} // namespace MOXQtLib
