@@ -1,11 +1,17 @@
 // Line chart frame and hover cost as the data grows, side by side with QCustomPlot.
 //
 // Paints the gallery's large-data line scenario, its formula extended to 2,400 ... 2,400,000
-// points, at 1200x800: through the GL path (paintGL's work + glFinish, and grabFramebuffer; also
-// on a surface without multisampling) and into a QImage, over the whole range and over 0.68..1,
-// and times one hover per trigger.
+// points, at 1200x800, over the whole range and over 0.68..1:
+// - GL frame: one repaint as paintGL does it, with the plot drawn again, finished on the GL side
+//   (glFinish), on the surface the chart chooses for this renderer; also on a 4-sample surface
+//   drawn through GL, the choice for hardware renderers;
+// - hover frame: a mouse move that changes the hovered column, then the repaint, which reuses
+//   the plot layer; set against an empty frame (clear, painter begin and end, glFinish) on the
+//   same surface;
+// - QImage: the frame rasterised without GL.
 // QCustomPlot draws the same series (1.4-pixel antialiased line, 0.16 area fill, six value
-// ticks) with toPixmap(1200, 800). Run under Xvfb for the GL rows:
+// ticks) with toPixmap(1200, 800). Ratios use CPU time (every thread of the process, so the
+// software rasteriser's threads count); wall times are shown too. Run under Xvfb:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/bench_line_chart [max points]
 
 #include "LineScenarios.h"
@@ -18,7 +24,6 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QPainter>
-#include <QSurfaceFormat>
 #include <QThread>
 
 #ifdef GRAPHDECK_HAVE_QCUSTOMPLOT
@@ -83,42 +88,48 @@ bool glAvailable()
     return ctx.create();
 }
 
-// One frame exactly as paintGL draws it, into the widget's framebuffer, finished on the GPU:
-// what the chart costs without the window system's compositing or a read-back.
-void glRender(MOXQLineChart* chart, bool paint = true)
+// One frame as paintGL draws it, into the widget's framebuffer, finished on the GL side: what
+// the chart costs without the window system's compositing or a read-back.
+void glFrame(MOXQLineChart* chart)
+{
+    chart->makeCurrent();
+    chart->paintGLFrame();
+    QOpenGLContext::currentContext()->functions()->glFinish();
+    chart->doneCurrent();
+}
+
+// Clearing and finishing a frame with nothing painted: the floor of the surface.
+void emptyFrame(MOXQLineChart* chart)
 {
     chart->makeCurrent();
     QOpenGLFunctions* f = QOpenGLContext::currentContext()->functions();
-    f->glBindFramebuffer(GL_FRAMEBUFFER, chart->defaultFramebufferObject());
     f->glViewport(0, 0, chart->width(), chart->height());
     const QColor bg = chart->effectiveBackgroundColor();
     f->glClearColor(bg.redF(), bg.greenF(), bg.blueF(), bg.alphaF());
     f->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     {
         QPainter painter(chart);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                               QPainter::SmoothPixmapTransform);
-        if (paint) chart->paintFrame(painter);
     }
     chart->makeCurrent();
     f->glFinish();
     chart->doneCurrent();
 }
 
+// A mouse move over the plot, alternating between two columns so every move changes the hover.
+void moveMouse(MOXQLineChart* chart, int k)
+{
+    const QRectF plot = chart->impl()->frame(chart->size()).layout.plot;
+    const double fx = (k % 2) ? 0.37 : 0.61;
+    const QPointF pos(plot.left() + plot.width() * fx, plot.center().y());
+    QMouseEvent move(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(chart, &move);
+}
+
 Timing hoverMs(MOXQLineChart* chart, int trigger)
 {
     chart->setTooltipTrigger(trigger);
-    const QRectF plot = chart->impl()->frame(chart->size()).layout.plot;
     int k = 0;
-    return timeMs(
-        [&] {
-            // Alternate between two columns so every move changes the hover.
-            const double fx = (k++ % 2) ? 0.37 : 0.61;
-            const QPointF pos(plot.left() + plot.width() * fx, plot.center().y());
-            QMouseEvent move(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(chart, &move);
-        },
-        CLOCK_THREAD_CPUTIME_ID);
+    return timeMs([&] { moveMouse(chart, k++); }, CLOCK_THREAD_CPUTIME_ID);
 }
 
 #ifdef GRAPHDECK_HAVE_QCUSTOMPLOT
@@ -164,47 +175,48 @@ int main(int argc, char** argv)
                 "no QCustomPlot"
 #endif
     );
-    std::printf("ms per frame, wall/cpu. GL render = paintGL's work into the widget framebuffer + "
-                "glFinish; GL grab = grabFramebuffer (render, resolve, read-back). Hover = one "
-                "mouse move (ours) or selectTest (peer), wall/cpu ms.\n");
 
-    // The same chart on a surface without multisampling: what the samples cost under a
-    // software rasteriser, where every sample is shaded on the CPU.
-    const auto makeChart = [gl](int n, int samples) {
+    const auto makeChart = [gl](int n, int rendering) {
         std::unique_ptr<MOXQLineChart> chart(createLargeDataLineChart(nullptr, n));
-        if (samples >= 0) {
-            QSurfaceFormat format = chart->format();
-            format.setSamples(samples);
-            chart->setFormat(format);
-        }
+        chart->setRendering(rendering);
         chart->resize(kSize);
         chart->setAttribute(Qt::WA_DontShowOnScreen, !gl);
         chart->show();
         settle(100);
         return chart;
     };
+    Timing empty, empty4;
     if (gl) {
-        // The floor: clearing and finishing a frame with nothing painted.
-        std::unique_ptr<MOXQLineChart> chart = makeChart(2400, -1);
-        const Timing floor4 = timeMs([&] { glRender(chart.get(), false); });
+        std::unique_ptr<MOXQLineChart> chart = makeChart(2400, ChartRenderingAuto);
+        chart->makeCurrent();
+        const auto* renderer = reinterpret_cast<const char*>(
+            QOpenGLContext::currentContext()->functions()->glGetString(GL_RENDERER));
+        std::printf("renderer %s: %s\n", renderer ? renderer : "?",
+                    MOXQChartBase::softwareRenderer()
+                        ? "software, frames rasterised in memory on a surface without samples"
+                        : "hardware, 4-sample surface");
+        chart->doneCurrent();
+        empty = timeMs([&] { emptyFrame(chart.get()); });
         chart->hide();
-        chart = makeChart(2400, 0);
-        const Timing floor0 = timeMs([&] { glRender(chart.get(), false); });
+        chart = makeChart(2400, ChartRenderingMultisample);
+        empty4 = timeMs([&] { emptyFrame(chart.get()); });
         chart->hide();
         settle(20);
-        std::printf("empty GL frame, wall/cpu ms: 4 samples %.1f/%.1f, no multisampling "
-                    "%.1f/%.1f\n",
-                    floor4.wall, floor4.cpu, floor0.wall, floor0.cpu);
+        std::printf("empty GL frame, wall/cpu ms: this surface %.1f/%.1f, 4 samples %.1f/%.1f\n",
+                    empty.wall, empty.cpu, empty4.wall, empty4.cpu);
     }
+    std::printf("ms per frame, wall/cpu. GL frame = one repaint with the plot drawn again; hover "
+                "= a mouse move and its repaint (plot reused); model hover = the mouse move "
+                "alone (ours) or selectTest (peer).\n");
+    std::printf("%8s %-7s %13s %13s %13s %13s %8s %13s %11s %13s %13s %13s\n", "points", "range",
+                "GL frame", "GL 4 samples", "QImage", "QCustomPlot", "GL/peer", "hover frame",
+                "hover/empty", "axis hover", "item hover", "peer hover");
 
-    std::printf("%8s %-7s %15s %15s %15s %15s %15s %11s %13s %13s %13s\n", "points", "range",
-                "GL render", "GL no MSAA", "GL grab", "QImage", "QCustomPlot", "GL/peer cpu",
-                "axis hover", "item hover", "peer hover");
-
-    double gl2400 = -1, glMax = -1, worstHover = 0, worstRatio = 0;
+    double worstRatio = 0, worstHover = 0, worstWallRatio = 0, worstHover4 = 0;
     for (int n = 2400; n <= maxPoints; n *= 10) {
-        std::unique_ptr<MOXQLineChart> chart = makeChart(n, -1);
-        std::unique_ptr<MOXQLineChart> single = gl ? makeChart(n, 0) : nullptr;
+        std::unique_ptr<MOXQLineChart> chart = makeChart(n, ChartRenderingAuto);
+        std::unique_ptr<MOXQLineChart> multi =
+            gl ? makeChart(n, ChartRenderingMultisample) : nullptr;
 #ifdef GRAPHDECK_HAVE_QCUSTOMPLOT
         Peer peer(chart->series().first().values);
 #endif
@@ -215,14 +227,32 @@ int main(int argc, char** argv)
         } ranges[] = {{"0..1", 0.0, 1.0}, {"0.68..1", 0.68, 1.0}};
         for (const auto& range : ranges) {
             chart->setVisibleRange(range.start, range.end);
-            Timing render, render0, grab, peerFrame, peerHover;
+            Timing frame, frame4, hover, hover4, peerFrame, peerHover;
             if (gl) {
-                single->setVisibleRange(range.start, range.end);
-                render = timeMs([&] { glRender(chart.get()); });
-                render0 = timeMs([&] { glRender(single.get()); });
-                grab = timeMs([&] { chart->grabFramebuffer(); });
+                multi->setVisibleRange(range.start, range.end);
+                // Each frame draws the plot again, as after a range drag or new data.
+                frame = timeMs([&] {
+                    chart->updatePlot();
+                    glFrame(chart.get());
+                });
+                frame4 = timeMs([&] {
+                    multi->updatePlot();
+                    glFrame(multi.get());
+                });
+                int k = 0;
+                hover = timeMs([&] {
+                    moveMouse(chart.get(), k++);
+                    glFrame(chart.get());
+                });
+                hover4 = timeMs([&] {
+                    moveMouse(multi.get(), k++);
+                    glFrame(multi.get());
+                });
             }
-            const Timing image = timeMs([&] { chart->renderImage(); });
+            const Timing image = timeMs([&] {
+                chart->updatePlot();
+                chart->renderImage();
+            });
             const MOXQLineChartImpl::Frame f = chart->impl()->frame(chart->size());
 #ifdef GRAPHDECK_HAVE_QCUSTOMPLOT
             peer.setView(f.first, f.last, f.map.range.lo, f.map.range.hi);
@@ -242,29 +272,32 @@ int main(int argc, char** argv)
             const Timing item = hoverMs(chart.get(), TooltipItem);
             chart->setTooltipTrigger(TooltipAxis);
             const double ratio =
-                render.cpu > 0 && peerFrame.cpu > 0 ? render.cpu / peerFrame.cpu : -1;
+                frame.cpu > 0 && peerFrame.cpu > 0 ? frame.cpu / peerFrame.cpu : -1;
+            const double hoverRatio = hover.cpu > 0 && empty.cpu > 0 ? hover.cpu / empty.cpu : -1;
             const auto pair = [](const Timing& t, int decimals) {
                 return QString::asprintf("%.*f/%.*f", decimals, t.wall, decimals, t.cpu);
             };
-            std::printf("%8d %-7s %15s %15s %15s %15s %15s %11.3f %13s %13s %13s\n", n, range.name,
-                        qPrintable(pair(render, 1)), qPrintable(pair(render0, 1)),
-                        qPrintable(pair(grab, 1)), qPrintable(pair(image, 1)),
-                        qPrintable(pair(peerFrame, 1)), ratio, qPrintable(pair(axis, 3)),
+            std::printf("%8d %-7s %13s %13s %13s %13s %8.3f %13s %11.3f %13s %13s %13s\n", n,
+                        range.name, qPrintable(pair(frame, 1)), qPrintable(pair(frame4, 1)),
+                        qPrintable(pair(image, 1)), qPrintable(pair(peerFrame, 1)), ratio,
+                        qPrintable(pair(hover, 1)), hoverRatio, qPrintable(pair(axis, 3)),
                         qPrintable(pair(item, 3)), qPrintable(pair(peerHover, 3)));
             std::fflush(stdout);
-            if (range.start == 0.0) {
-                if (n == 2400) gl2400 = render.cpu;
-                glMax = render.cpu;
-            }
-            worstHover = std::max({worstHover, axis.cpu, item.cpu});
             worstRatio = std::max(worstRatio, ratio);
+            worstHover = std::max(worstHover, hoverRatio);
+            if (frame.wall > 0 && peerFrame.wall > 0)
+                worstWallRatio = std::max(worstWallRatio, frame.wall / peerFrame.wall);
+            if (hover4.cpu > 0 && empty4.cpu > 0)
+                worstHover4 = std::max(worstHover4, hover4.cpu / empty4.cpu);
         }
         chart->hide();
-        if (single) single->hide();
+        if (multi) multi->hide();
         settle(20);
     }
-    std::printf("cpu: largest/2400-point GL frame %.2fx; worst GL/peer %.3f; slowest hover "
-                "%.4f ms\n",
-                gl2400 > 0 ? glMax / gl2400 : -1.0, worstRatio, worstHover);
+    std::printf("wall: worst frame ours/QCustomPlot %.3f; 4 samples: worst hover/empty frame "
+                "%.3f\n",
+                worstWallRatio, worstHover4);
+    std::printf("worst frame ours/QCustomPlot: %.3f; worst hover/empty frame: %.3f\n", worstRatio,
+                worstHover);
     return 0;
 }

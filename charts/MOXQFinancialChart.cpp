@@ -73,10 +73,19 @@ void MOXQFinancialChart::setTicks(const QVector<TickRecord>& ticks)
     impl()->setTicks(ticks);
 }
 
-void MOXQFinancialChart::paintFrame(QPainter& painter)
+void MOXQFinancialChart::paintPlot(QPainter& painter)
 {
-    impl()->paint(painter, size(), chartTheme(), animationProgress());
-    paintTooltip(painter);
+    impl()->paintPlot(painter, size(), chartTheme(), animationProgress());
+}
+
+void MOXQFinancialChart::paintOverlay(QPainter& painter)
+{
+    impl()->paintOverlay(painter, size(), chartTheme());
+}
+
+QVector<QRectF> MOXQFinancialChart::overlayRects() const
+{
+    return impl()->overlayRects(size());
 }
 
 void MOXQFinancialChart::syncTooltip()
@@ -92,7 +101,6 @@ void MOXQFinancialChart::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && impl()->pressRange(event->pos(), size())) {
         impl()->clearHover();
         hideTooltip();
-        update();
         event->accept();
         return;
     }
@@ -104,7 +112,6 @@ void MOXQFinancialChart::mouseMoveEvent(QMouseEvent* event)
     // A release outside the window can go missing; a move without the button ends that drag.
     if (impl()->isDraggingRange() && !(event->buttons() & Qt::LeftButton)) impl()->releaseRange();
     if (impl()->isDraggingRange() && impl()->dragRange(event->pos(), size())) {
-        update();
         event->accept();
         return;
     }

@@ -36,9 +36,12 @@ public:
     void setCandles(const QVector<CandleRecord>& candles);
     void setTicks(const QVector<TickRecord>& ticks);
 
-    void paintFrame(QPainter& painter) override;
-
 protected:
+    bool hasPlotLayer() const override { return true; }
+    void paintPlot(QPainter& painter) override;
+    void paintOverlay(QPainter& painter) override;
+    QVector<QRectF> overlayRects() const override;
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -52,19 +52,21 @@ MOXQFinancialChartImpl::MOXQFinancialChartImpl(MOXQChartBase* owner, const QStri
 void MOXQFinancialChartImpl::setTitle(const QString& title)
 {
     m_title = title;
-    repaint();
+    replot();
 }
 
 void MOXQFinancialChartImpl::setMode(int mode)
 {
     m_mode = mode;
     resetView();
+    replot();
 }
 
 void MOXQFinancialChartImpl::setCandles(const QVector<CandleRecord>& candles)
 {
     m_candles = candles;
     resetView();
+    replot();
     if (owner()) owner()->replayAnimation();
 }
 
@@ -72,6 +74,7 @@ void MOXQFinancialChartImpl::setTicks(const QVector<TickRecord>& ticks)
 {
     m_ticks = ticks;
     resetView();
+    replot();
     if (owner()) owner()->replayAnimation();
 }
 
@@ -97,12 +100,14 @@ void MOXQFinancialChartImpl::setRangeSelectorEnabled(bool enabled)
 {
     m_rangeSelector.setEnabled(enabled);
     resetView();
+    replot();
 }
 
 void MOXQFinancialChartImpl::setVisibleRange(double start, double end)
 {
     m_rangeSelector.setRange(start, end);
     resetView();
+    replot();
 }
 
 void MOXQFinancialChartImpl::setMovingAverages(const QVector<int>& periods)
@@ -110,13 +115,13 @@ void MOXQFinancialChartImpl::setMovingAverages(const QVector<int>& periods)
     m_movingAveragePeriods.clear();
     for (int p : periods)
         if (p >= 1 && !m_movingAveragePeriods.contains(p)) m_movingAveragePeriods.append(p);
-    repaint();
+    replot();
 }
 
 void MOXQFinancialChartImpl::setMovingAveragesVisible(bool visible)
 {
     m_movingAveragesVisible = visible;
-    repaint();
+    replot();
 }
 
 QColor MOXQFinancialChartImpl::movingAverageColor(int k, const ChartTheme& theme) const
@@ -252,13 +257,16 @@ bool MOXQFinancialChartImpl::updateHover(const QPoint& pos, const QSize& widget)
 
 bool MOXQFinancialChartImpl::pressRange(const QPoint& pos, const QSize& widget)
 {
-    return m_rangeSelector.press(pos, rangeBar(widget));
+    if (!m_rangeSelector.press(pos, rangeBar(widget))) return false;
+    replot();
+    return true;
 }
 
 bool MOXQFinancialChartImpl::dragRange(const QPoint& pos, const QSize& widget)
 {
-    if (!m_rangeSelector.isDragging()) return false;
-    return m_rangeSelector.drag(pos, rangeBar(widget));
+    if (!m_rangeSelector.isDragging() || !m_rangeSelector.drag(pos, rangeBar(widget))) return false;
+    replot();
+    return true;
 }
 
 void MOXQFinancialChartImpl::resetView()
@@ -273,6 +281,11 @@ void MOXQFinancialChartImpl::repaint()
     if (owner()) owner()->update();
 }
 
+void MOXQFinancialChartImpl::replot()
+{
+    if (owner()) owner()->updatePlot();
+}
+
 QColor MOXQFinancialChartImpl::directionColor(const CandleRecord& record) const
 {
     return record.close >= record.open ? m_risingColor : m_fallingColor;
@@ -285,8 +298,8 @@ double MOXQFinancialChartImpl::crosshairValue(const FinancialLayout& l, int inde
     return m_candles.at(index).close;
 }
 
-void MOXQFinancialChartImpl::paint(QPainter& painter, const QSize& size, const ChartTheme& theme,
-                                   double progress)
+void MOXQFinancialChartImpl::paintPlot(QPainter& painter, const QSize& size,
+                                       const ChartTheme& theme, double progress)
 {
     using namespace ChartCartesian;
     const FinancialLayout l = layout(size);
@@ -320,7 +333,6 @@ void MOXQFinancialChartImpl::paint(QPainter& painter, const QSize& size, const C
         } else {
             paintVolumes(painter, l);
         }
-        paintCrosshair(painter, l, theme);
     }
 
     paintTitle(painter, QRectF(0, 14, size.width(), 24), Qt::AlignCenter, m_title, theme, font);
@@ -460,23 +472,41 @@ void MOXQFinancialChartImpl::paintVolumes(QPainter& painter, const FinancialLayo
     painter.restore();
 }
 
-void MOXQFinancialChartImpl::paintCrosshair(QPainter& painter, const FinancialLayout& l,
-                                            const ChartTheme& theme) const
+bool MOXQFinancialChartImpl::crosshairAt(const FinancialLayout& l, QPointF* point) const
 {
-    if (!m_hoverActive || m_hoverIndex < l.first || m_hoverIndex > l.last ||
+    if (!m_hoverActive || l.isEmpty() || m_hoverIndex < l.first || m_hoverIndex > l.last ||
         m_hoverIndex >= l.count)
-        return;
+        return false;
     const double v = crosshairValue(l, m_hoverIndex);
-    if (!std::isfinite(v)) return;
-    const double x = l.recordX(m_hoverIndex);
-    const double y = l.valueY(v);
+    if (!std::isfinite(v)) return false;
+    *point = QPointF(l.recordX(m_hoverIndex), l.valueY(v));
+    return true;
+}
+
+void MOXQFinancialChartImpl::paintOverlay(QPainter& painter, const QSize& size,
+                                          const ChartTheme& theme)
+{
+    const FinancialLayout l = layout(size);
+    QPointF p;
+    if (!crosshairAt(l, &p)) return;
     QPen pen(theme.pointer, 1);
     pen.setStyle(Qt::DashLine);
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(pen);
-    painter.drawLine(QPointF(x, l.plot.top()), QPointF(x, l.plot.bottom()));
-    painter.drawLine(QPointF(l.plot.left(), y), QPointF(l.plot.right(), y));
+    painter.drawLine(QPointF(p.x(), l.plot.top()), QPointF(p.x(), l.plot.bottom()));
+    painter.drawLine(QPointF(l.plot.left(), p.y()), QPointF(l.plot.right(), p.y()));
     painter.restore();
+}
+
+QVector<QRectF> MOXQFinancialChartImpl::overlayRects(const QSize& size) const
+{
+    const FinancialLayout l = layout(size);
+    QPointF p;
+    if (!crosshairAt(l, &p)) return {};
+    // Each 1-pixel line with its antialiased neighbours.
+    return {QRectF(p.x() - 2, l.plot.top() - 2, 4, l.plot.height() + 4),
+            QRectF(l.plot.left() - 2, p.y() - 2, l.plot.width() + 4, 4)};
 }
 
 } // namespace MOXQtLib

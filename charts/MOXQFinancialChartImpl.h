@@ -83,8 +83,11 @@ public:
     void releaseRange() { m_rangeSelector.release(); }
     bool isDraggingRange() const { return m_rangeSelector.isDragging(); }
 
-    // One frame without the tooltip box, over a widget of `size`.
-    void paint(QPainter& painter, const QSize& size, const ChartTheme& theme, double progress);
+    // The plot (everything a hover does not change) over a widget of `size`.
+    void paintPlot(QPainter& painter, const QSize& size, const ChartTheme& theme, double progress);
+    // The crosshair of the hovered record, and where it is drawn.
+    void paintOverlay(QPainter& painter, const QSize& size, const ChartTheme& theme);
+    QVector<QRectF> overlayRects(const QSize& size) const;
 
 private:
     void paintCandles(QPainter& painter, const FinancialLayout& l, double progress) const;
@@ -94,7 +97,8 @@ private:
     void paintVolumes(QPainter& painter, const FinancialLayout& l) const;
     void paintRecordLabels(QPainter& painter, const FinancialLayout& l,
                            const ChartTheme& theme) const;
-    void paintCrosshair(QPainter& painter, const FinancialLayout& l, const ChartTheme& theme) const;
+    // The hovered record's crosshair point; false when nothing is hovered in view.
+    bool crosshairAt(const FinancialLayout& l, QPointF* point) const;
     // The value the crosshair marks for a record: close, price, or volume in volume mode.
     double crosshairValue(const FinancialLayout& l, int index) const;
     QColor directionColor(const CandleRecord& record) const;
@@ -102,7 +106,9 @@ private:
 
     // Clears the hover and hides the owner's tooltip; repaints the owner.
     void resetView();
+    // The overlay changed (hover), or the plot did.
     void repaint();
+    void replot();
 
     QString m_title = QStringLiteral("Financial Chart");
     int m_mode = FinancialKLine;

@@ -92,9 +92,19 @@ void MOXQLineChart::setVisibleRange(double start, double end)
     impl()->setVisibleRange(start, end);
 }
 
-void MOXQLineChart::paintFrame(QPainter& painter)
+void MOXQLineChart::paintPlot(QPainter& painter)
 {
-    impl()->paint(painter, size());
+    impl()->paintPlot(painter, size());
+}
+
+void MOXQLineChart::paintOverlay(QPainter& painter)
+{
+    impl()->paintOverlay(painter, size());
+}
+
+QVector<QRectF> MOXQLineChart::overlayRects() const
+{
+    return impl()->overlayRects(size());
 }
 
 void MOXQLineChart::mousePressEvent(QMouseEvent* event)

@@ -44,9 +44,12 @@ public:
     void setRangeSelectorEnabled(bool on);
     void setVisibleRange(double start, double end);
 
-    void paintFrame(QPainter& painter) override;
-
 protected:
+    bool hasPlotLayer() const override { return true; }
+    void paintPlot(QPainter& painter) override;
+    void paintOverlay(QPainter& painter) override;
+    QVector<QRectF> overlayRects() const override;
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

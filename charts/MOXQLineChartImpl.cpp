@@ -2,6 +2,7 @@
 
 #include "ChartFunctions.h"
 #include "LineColumnReducer.h"
+#include "LineSpanRaster.h"
 #include "MOXQChartBase.h"
 
 #include <QFontMetricsF>
@@ -40,6 +41,11 @@ void MOXQLineChartImpl::repaint()
     if (owner()) owner()->update();
 }
 
+void MOXQLineChartImpl::replot()
+{
+    if (owner()) owner()->updatePlot();
+}
+
 void MOXQLineChartImpl::hideTooltip()
 {
     if (owner()) owner()->hideTooltip();
@@ -48,7 +54,7 @@ void MOXQLineChartImpl::hideTooltip()
 void MOXQLineChartImpl::setTitle(const QString& title)
 {
     m_title = title;
-    repaint();
+    replot();
 }
 
 void MOXQLineChartImpl::setCategories(const QStringList& categories)
@@ -56,7 +62,7 @@ void MOXQLineChartImpl::setCategories(const QStringList& categories)
     m_categories = categories;
     // The hovered index and its tooltip text belong to the old categories.
     clearHover();
-    repaint();
+    replot();
 }
 
 void MOXQLineChartImpl::resetSeriesIndexes()
@@ -75,6 +81,7 @@ void MOXQLineChartImpl::setSeries(const QVector<LineSeries>& series)
         // No hover index may outlive the series it points into.
         clearHover();
     }
+    replot();
     if (owner()) owner()->replayAnimation();
 }
 
@@ -91,25 +98,33 @@ void MOXQLineChartImpl::setSingleSeries(const QString& name, const QVector<doubl
     m_series.append(s);
     resetSeriesIndexes();
     clearHover();
+    replot();
     if (owner()) owner()->replayAnimation();
+}
+
+void MOXQLineChartImpl::setColumnSpansEnabled(bool on)
+{
+    if (on == m_columnSpans) return;
+    m_columnSpans = on;
+    replot();
 }
 
 void MOXQLineChartImpl::setShowSymbols(bool on)
 {
     m_showSymbols = on;
-    repaint();
+    replot();
 }
 
 void MOXQLineChartImpl::setSmooth(bool on)
 {
     m_smooth = on;
-    repaint();
+    replot();
 }
 
 void MOXQLineChartImpl::setAreaFill(bool on)
 {
     m_area = on;
-    repaint();
+    replot();
 }
 
 void MOXQLineChartImpl::setHoverEnabled(bool on)
@@ -137,14 +152,14 @@ void MOXQLineChartImpl::setRangeSelectorEnabled(bool on)
 {
     m_rangeSelector.setEnabled(on);
     clearHover();
-    repaint();
+    replot();
 }
 
 void MOXQLineChartImpl::setVisibleRange(double start, double end)
 {
     m_rangeSelector.setRange(start, end);
     clearHover();
-    repaint();
+    replot();
 }
 
 bool MOXQLineChartImpl::toggleSeries(int index)
@@ -152,7 +167,7 @@ bool MOXQLineChartImpl::toggleSeries(int index)
     if (index < 0 || index >= m_series.size()) return false;
     m_series[index].visible = !m_series.at(index).visible;
     clearHover();
-    repaint();
+    replot();
     return true;
 }
 
@@ -349,7 +364,7 @@ bool MOXQLineChartImpl::mousePress(const QPoint& point, const QSize& widget, con
     const QRectF bar = rangeBarRect(f);
     if (m_rangeSelector.press(point, bar)) {
         clearHover();
-        repaint();
+        replot();
         return true;
     }
     const int hit = ChartCartesian::legendHit(legendItems(f, widget, font), point);
@@ -363,7 +378,7 @@ bool MOXQLineChartImpl::mouseMove(const QPoint& point, bool leftButtonHeld, cons
         if (!leftButtonHeld) {
             m_rangeSelector.release();
         } else if (m_rangeSelector.drag(point, rangeBarRect(frame(widget)))) {
-            repaint();
+            replot();
             return true;
         }
     }
@@ -376,7 +391,7 @@ void MOXQLineChartImpl::mouseRelease()
     m_rangeSelector.release();
 }
 
-void MOXQLineChartImpl::paint(QPainter& painter, const QSize& widget)
+void MOXQLineChartImpl::paintPlot(QPainter& painter, const QSize& widget)
 {
     const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
     const Frame f = frame(widget);
@@ -387,7 +402,6 @@ void MOXQLineChartImpl::paint(QPainter& painter, const QSize& widget)
     ChartCartesian::paintPlotArea(painter, plot, theme);
     ChartCartesian::paintHorizontalGrid(painter, plot, theme);
     ChartCartesian::paintAxes(painter, plot, theme);
-    paintAxisPointer(painter, f);
     paintSeries(painter, f, dpr);
     ChartCartesian::paintTitle(painter, widget.width(), m_title, theme, font);
     ChartCartesian::paintValueLabels(painter, plot, m_margins.left, f.map.range.lo, f.map.range.hi,
@@ -401,7 +415,24 @@ void MOXQLineChartImpl::paint(QPainter& painter, const QSize& widget)
         m_rangeSelector.setLabelColor(theme.axisLabel);
         m_rangeSelector.paint(painter, bar, true);
     }
-    if (owner()) owner()->paintTooltip(painter);
+}
+
+void MOXQLineChartImpl::paintOverlay(QPainter& painter, const QSize& widget)
+{
+    if (m_hoverEnabled && m_hover.active && m_hover.index >= 0)
+        paintAxisPointer(painter, frame(widget));
+}
+
+QVector<QRectF> MOXQLineChartImpl::overlayRects(const QSize& widget) const
+{
+    if (!m_hoverEnabled || !m_hover.active || m_hover.index < 0) return {};
+    const Frame f = frame(widget);
+    const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
+    // The pointer and the highlighted points on it, pen and antialiasing included.
+    const double reach = theme.hoverSymbolRadius + 2.4 / 2 + 2;
+    const double x = f.map.x(m_hover.index);
+    const QRectF& plot = f.layout.plot;
+    return {QRectF(x - reach, plot.top() - reach, 2 * reach, plot.height() + 2 * reach)};
 }
 
 void MOXQLineChartImpl::paintAxisPointer(QPainter& painter, const Frame& f)
@@ -435,11 +466,7 @@ void MOXQLineChartImpl::paintAxisPointer(QPainter& painter, const Frame& f)
 void MOXQLineChartImpl::paintSeries(QPainter& painter, const Frame& f, double dpr)
 {
     const ChartTheme theme = owner() ? owner()->chartTheme() : themePreset(0);
-    const bool axisTrigger = effectiveTrigger() == TooltipAxis;
-    // The GL engine fills general polygons through the stencil buffer, fanning from the first
-    // vertex: for a long jagged area that touches the plot many times over.
-    const bool stencilFill =
-        painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::OpenGL2;
+    QImage* spanTarget = m_columnSpans ? LineSpanRaster::target(painter) : nullptr;
     QVector<QPointF> points;
     for (int k = 0; k < m_series.size(); ++k) {
         const LineSeries& s = m_series.at(k);
@@ -461,41 +488,57 @@ void MOXQLineChartImpl::paintSeries(QPainter& painter, const Frame& f, double dp
         }
         if (points.isEmpty()) continue;
         const QColor color = colorOf(k);
-        const QPainterPath path = LineChartGeometry::linePath(points, smooth);
-        painter.save();
+        QColor fill;
         if (seriesArea(s)) {
-            QColor fill = s.areaColor.isValid() ? s.areaColor : color;
+            fill = s.areaColor.isValid() ? s.areaColor : color;
             const double opacity = std::isfinite(s.areaOpacity) ? s.areaOpacity : 0.0;
             fill.setAlphaF(std::clamp(opacity, 0.0, 1.0));
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(fill);
-            const double bottom = f.layout.plot.bottom();
-            painter.drawPath(!smooth && stencilFill
-                                 ? LineChartGeometry::stripAreaPath(points, bottom)
-                                 : LineChartGeometry::areaPath(path, points, bottom));
         }
-        const double width =
-            std::isfinite(s.lineWidth) && s.lineWidth > 0 ? s.lineWidth : theme.lineWidth;
-        painter.setPen(
-            QPen(color, std::max(width, 1.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
-
+        const double width = std::max(
+            std::isfinite(s.lineWidth) && s.lineWidth > 0 ? s.lineWidth : theme.lineWidth, 1.0);
+        painter.save();
+        LineSpanRaster::Style style;
+        style.line = color;
+        style.width = width;
+        style.area = fill;
+        style.areaBottom = f.layout.plot.bottom();
+        if (!spanTarget || smooth ||
+            !LineSpanRaster::paint(*spanTarget, painter.deviceTransform(), points, style))
+            paintSeriesPath(painter, points, smooth, color, fill, width, style.areaBottom);
         if (seriesSymbols(s)) {
             for (int i = f.first; i <= to; ++i) {
                 const double v = s.values.at(i);
                 if (!std::isfinite(v)) continue;
-                const QPointF p = f.map.point(i, v, count);
-                const bool hot =
-                    m_hover.active && m_hover.index == i && (axisTrigger || m_hover.series == k);
-                const double r = hot ? theme.hoverSymbolRadius : theme.symbolRadius;
-                painter.setPen(QPen(color, hot ? 2.4 : 1.8));
-                painter.setBrush(hot ? color : theme.plotArea);
-                painter.drawEllipse(p, r, r);
+                // The hovered point's highlight belongs to the overlay, drawn over this.
+                painter.setPen(QPen(color, 1.8));
+                painter.setBrush(theme.plotArea);
+                painter.drawEllipse(f.map.point(i, v, count), theme.symbolRadius,
+                                    theme.symbolRadius);
             }
         }
         painter.restore();
     }
+}
+
+void MOXQLineChartImpl::paintSeriesPath(QPainter& painter, const QVector<QPointF>& points,
+                                        bool smooth, const QColor& color, const QColor& fill,
+                                        double width, double bottom)
+{
+    const QPainterPath path = LineChartGeometry::linePath(points, smooth);
+    if (fill.isValid()) {
+        // The GL engine fills general polygons through the stencil buffer, fanning from the
+        // first vertex: for a long jagged area that touches the plot many times over.
+        const bool stencilFill =
+            painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::OpenGL2;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawPath(!smooth && stencilFill
+                             ? LineChartGeometry::stripAreaPath(points, bottom)
+                             : LineChartGeometry::areaPath(path, points, bottom));
+    }
+    painter.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
 }
 
 void MOXQLineChartImpl::paintCategoryLabels(QPainter& painter, const Frame& f, const QSize& widget)

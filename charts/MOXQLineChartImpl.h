@@ -71,6 +71,11 @@ public:
     const ChartRangeSelector& rangeSelector() const { return m_rangeSelector; }
     const ChartCartesian::Margins& margins() const { return m_margins; }
     const HoverState& hoverState() const { return m_hover; }
+    // On raster images straight series are drawn as antialiased pixel-column spans, at a cost
+    // bounded by the plot width; off, they are stroked as paths there too (slower, the
+    // picture the spans are held to).
+    void setColumnSpansEnabled(bool on);
+    bool columnSpansEnabled() const { return m_columnSpans; }
     // Flips the visibility of series `index` (a legend click); false when out of range.
     bool toggleSeries(int index);
 
@@ -92,7 +97,12 @@ public:
     bool mouseMove(const QPoint& point, bool leftButtonHeld, const QSize& widget);
     void mouseRelease();
 
-    void paint(QPainter& painter, const QSize& widget);
+    // The plot: everything a hover does not change.
+    void paintPlot(QPainter& painter, const QSize& widget);
+    // What a hover draws over the plot: the axis pointer and the highlighted points.
+    void paintOverlay(QPainter& painter, const QSize& widget);
+    // Where paintOverlay draws.
+    QVector<QRectF> overlayRects(const QSize& widget) const;
 
 private:
     bool seriesSmooth(const LineSeries& s) const { return m_smooth || s.smooth; }
@@ -100,9 +110,14 @@ private:
     bool seriesSymbols(const LineSeries& s) const { return m_showSymbols && s.showSymbols; }
     bool reaches(const LineSeries& s, int index) const;
     void resetSeriesIndexes();
+    // The overlay changed (hover), or the plot did.
     void repaint();
+    void replot();
     void hideTooltip();
     void paintSeries(QPainter& painter, const Frame& frame, double devicePixelRatio);
+    static void paintSeriesPath(QPainter& painter, const QVector<QPointF>& points, bool smooth,
+                                const QColor& color, const QColor& fill, double width,
+                                double bottom);
     void paintAxisPointer(QPainter& painter, const Frame& frame);
     void paintCategoryLabels(QPainter& painter, const Frame& frame, const QSize& widget);
 
@@ -115,6 +130,7 @@ private:
     bool m_area = false;
     bool m_tooltipVisible = false;
     bool m_hoverEnabled = true;
+    bool m_columnSpans = true;
     int m_tooltipTrigger = TooltipNone;
     ChartCartesian::Margins m_margins;
     HoverState m_hover;

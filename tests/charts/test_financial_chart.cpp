@@ -255,7 +255,7 @@ TEST_F(FinancialChartTest, CandlesRevealFromTheLeftAndAveragesFilterTheirPeriods
         QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
-        impl->paint(painter, chart.size(), chart.chartTheme(), progress);
+        impl->paintPlot(painter, chart.size(), chart.chartTheme(), progress);
         painter.end();
         return testsupport::colorShare(image, rising, 3) +
                testsupport::colorShare(image, falling, 3);
