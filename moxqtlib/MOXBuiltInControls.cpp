@@ -2,6 +2,7 @@
 // the aliases. Each control class joins here when it is added.
 
 #include "MOXQContainer.h"
+#include "MOXQGroupBox.h"
 #include "MOXQLabel.h"
 #include "MOXQPushButton.h"
 #include "MOXQtLib.h"
@@ -20,6 +21,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+    moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
+                         MOXQGroupBox::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -29,6 +32,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+    moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
 }
 
 } // namespace MOXQtLib

@@ -49,6 +49,18 @@ int MOXStyleSlots::addTextGroup(MOXStateRecords<TextStyleDesc>& records)
     return addTextGroup(records.data(), kMoxStateCount);
 }
 
+int MOXStyleSlots::addGap(int count)
+{
+    Group group;
+    group.first = slotCount();
+    group.count = count;
+    group.apply = [](int, const QString&) { return false; };
+    group.name = [](int) { return QString(); };
+    group.kind = [](int) { return 1; };
+    m_groups.push_back(std::move(group));
+    return m_groups.back().first;
+}
+
 int MOXStyleSlots::slotCount() const
 {
     return m_groups.empty() ? 0 : m_groups.back().first + m_groups.back().count;

@@ -126,6 +126,10 @@ public:
     int addTextGroup(TextStyleDesc* records, int count);
     int addTextGroup(MOXStateRecords<TextStyleDesc>& records);
 
+    // Appends `count` slots that style nothing (slot numbers a control leaves unused);
+    // returns the first.
+    int addGap(int count);
+
     int slotCount() const;
 
     // Applies the entries of `object`'s "style" member in order; names that are not found
