@@ -3,6 +3,7 @@
 
 #include "MOXQContainer.h"
 #include "MOXQGroupBox.h"
+#include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
 #include "MOXQPushButton.h"
 #include "MOXQtLib.h"
@@ -23,6 +24,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
                          MOXQGroupBox::getProps());
+    moxRegisterQtControl("qtlcdnumber", &MOXQLCDNumber::createMOXQLCDNumber,
+                         MOXQLCDNumber::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
