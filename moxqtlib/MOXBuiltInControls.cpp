@@ -6,6 +6,8 @@
 #include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
 #include "MOXQPushButton.h"
+#include "MOXQSpacer.h"
+#include "MOXQStackContainer.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -22,6 +24,9 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
+    moxRegisterQtControl("qtstackcontainer", &MOXQStackContainer::createMOXQStackContainer,
+                         MOXQStackContainer::getProps());
+    moxRegisterQtControl("qtspacer", &MOXQSpacer::createMOXQSpacer, MOXQSpacer::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
                          MOXQGroupBox::getProps());
     moxRegisterQtControl("qtlcdnumber", &MOXQLCDNumber::createMOXQLCDNumber,
@@ -35,6 +40,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
+    moxRegisterDefaultControl("stackcontainer", &MOXQStackContainer::createMOXQStackContainer);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
 }
 
