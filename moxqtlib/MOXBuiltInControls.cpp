@@ -3,6 +3,7 @@
 
 #include "MOXQContainer.h"
 #include "MOXQGroupBox.h"
+#include "MOXQImage.h"
 #include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
 #include "MOXQPushButton.h"
@@ -31,6 +32,7 @@ void moxRegisterBuiltInControls()
                          MOXQGroupBox::getProps());
     moxRegisterQtControl("qtlcdnumber", &MOXQLCDNumber::createMOXQLCDNumber,
                          MOXQLCDNumber::getProps());
+    moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -38,6 +40,8 @@ void moxRegisterBuiltInControls()
     // "combobox", "templateList", "list", "tree", "datagrid", "groupbox", "spinbox",
     // "dnumedit", "splitter", "switch", "qttext", "property".
     moxRegisterDefaultControl("container", &createMOXQContainer);
+    moxRegisterDefaultControl("picture", &MOXQImage::createMOXQImage);
+    moxRegisterDefaultControl("image", &MOXQImage::createMOXQImage);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("stackcontainer", &MOXQStackContainer::createMOXQStackContainer);
