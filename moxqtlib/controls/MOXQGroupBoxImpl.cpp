@@ -66,8 +66,9 @@ QVector<QPoint> MOXQGroupBoxImpl::outline(const QSize& size, int titleWidth, int
     const int l = 0, t = 0;
     const int r = size.width() - 1, b = size.height() - 1;
     const int m = t + titleHeight / 2;
-    // The line size lifts the bottom edge; a hostile size never leaves the box's coordinates.
-    const int bottom = int(std::clamp<qint64>(qint64(b) - m_lineSize + 1, m, b));
+    // The line size lifts the bottom edge, but never out of the box nor onto the top edge,
+    // where it would close the title's gap.
+    const int bottom = int(std::clamp<qint64>(qint64(b) - m_lineSize + 1, std::min(m + 1, b), b));
     return {QPoint(l + 5, m),      QPoint(l, m),     QPoint(l, bottom),
             QPoint(r - 1, bottom), QPoint(r - 1, m), QPoint(l + titleWidth + 9, m)};
 }
