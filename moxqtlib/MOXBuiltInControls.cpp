@@ -1,6 +1,8 @@
 // The built-in control types of the library, in their registry order: the records first, then
 // the aliases. Each control class joins here when it is added.
 
+#include "MOXQCanvas.h"
+#include "MOXQCanvasWindow.h"
 #include "MOXQContainer.h"
 #include "MOXQGroupBox.h"
 #include "MOXQImage.h"
@@ -21,6 +23,7 @@ void moxRegisterBuiltInControls()
     // "qtgroupbox", "qtspinbox" (function only), "qtlcdnumber", "qtsplitter" (function only),
     // "qtswitch", "qtscrollview", "qtscrollbar", "qttext", "qtlabelex" (function only),
     // "qtpicture", "qtproperty", "qtribbonbar".
+    moxRegisterQtControl("Window", &MOXQCanvasWindow::createCanvas, MOXQCanvasWindow::getProps());
     moxRegisterQtControl("qtcontainer", &createMOXQContainer, MOXQContainer::getProps());
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
@@ -39,6 +42,7 @@ void moxRegisterBuiltInControls()
     // "progressbar", "radio", "radiobox", "slider", "stackcontainer", "tab", "dedit",
     // "combobox", "templateList", "list", "tree", "datagrid", "groupbox", "spinbox",
     // "dnumedit", "splitter", "switch", "qttext", "property".
+    moxRegisterDefaultControl("canvas", &MOXQCanvas::createMOXQCanvas);
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("picture", &MOXQImage::createMOXQImage);
     moxRegisterDefaultControl("image", &MOXQImage::createMOXQImage);

@@ -23,6 +23,7 @@ cmake --build "$build" -j"$jobs" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=0:max_allocation_size_mb=1024}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/scripts/lsan.supp:print_suppressions=0}"
 status=0
 for t in "${targets[@]}"; do
   mkdir -p "$build/corpus/$t" "$build/artifacts"

@@ -18,6 +18,7 @@
 #include "MOXQContainer.h"
 #include "MOXQPageFile.h"
 #include "MOXQPushButton.h"
+#include "MOXQWindow.h"
 #include "MOXQtLib.h"
 #include "ToolSupport.h"
 
@@ -119,7 +120,7 @@ int main(int argc, char** argv)
     const QCommandLineOption project(QStringLiteral("project"),
                                      QStringLiteral("Project directory."), QStringLiteral("dir"));
     const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("Window size, default 800x600."),
+                                  QStringLiteral("Window size; default the page's \"w\" and \"h\", else 800x600."),
                                   QStringLiteral("WxH"), QStringLiteral("800x600"));
     const QCommandLineOption png(QStringLiteral("png"),
                                  QStringLiteral("Write a PNG instead of showing a window."),
@@ -167,10 +168,12 @@ int main(int argc, char** argv)
                                .arg(parser.value(theme)));
     }
 
-    QWidget window;
+    // A library window, so the page's window keys (size, drag, resize, minimum) take effect.
+    MOXQWindow window;
     window.setWindowTitle(QStringLiteral("Preview - %1").arg(QFileInfo(args[0]).fileName()));
     window.resize(windowSize);
     MOXQContainer* page = moxCreatePageByFileName(&window, args[0]);
+    if (parser.isSet(size)) window.resize(windowSize);
     if (!page) {
         QByteArray text;
         const bool found = moxReadPageFile(args[0], text);

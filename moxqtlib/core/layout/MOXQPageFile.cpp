@@ -124,8 +124,10 @@ MOXQContainer* moxCreatePageFromJson(QWidget* parent, const Json::Value& documen
 {
     if (!parent || !document.isObject()) return nullptr;
     const Json::Value* elements = jsonMember(document, "elements");
-    if (!elements || !elementsWellFormed(*elements, 0) || elements->empty()) return nullptr;
+    if (!elements || !elementsWellFormed(*elements, 0)) return nullptr;
+    // A page without elements still sizes and configures its window.
     if (auto* host = dynamic_cast<IMOXQPageWindow*>(parent)) applyWindowKeys(parent, host, document);
+    if (elements->empty()) return nullptr;
     QWidget* last = nullptr;
     {
         MOXQPageBuild build(parent);
