@@ -172,11 +172,8 @@ TEST(Spacer, DirectionAndThicknessAreClampedAndRelayTheLayout)
     auto* left = new QWidget;
     auto* spacer = new MOXQSpacer;
     auto* right = new QWidget;
-    for (QWidget* w : {left, static_cast<QWidget*>(spacer), right}) {
-        w->resize(80, 30);
+    for (QWidget* w : {left, static_cast<QWidget*>(spacer), right})
         row.addChildWidget(w);
-    }
-    spacer->resize(0, 30);
     left->resize(80, 30);
     right->resize(80, 30);
     row.forceResize();
