@@ -6,13 +6,18 @@
 #include "MOXQCheckBox.h"
 #include "MOXQComboBox.h"
 #include "MOXQContainer.h"
+#include "MOXQGroupBox.h"
+#include "MOXQImage.h"
+#include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
+#include "MOXQSpacer.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
+#include "MOXQStackContainer.h"
 #include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
 #include "MOXQtLib.h"
@@ -37,13 +42,21 @@ void moxRegisterBuiltInControls()
                          MOXQProgressBar::getProps());
     moxRegisterQtControl("qtradiobox", &MOXQRadioButton::createMOXQRadioButton,
                          MOXQRadioButton::getProps());
+    moxRegisterQtControl("qtstackcontainer", &MOXQStackContainer::createMOXQStackContainer,
+                         MOXQStackContainer::getProps());
+    moxRegisterQtControl("qtspacer", &MOXQSpacer::createMOXQSpacer, MOXQSpacer::getProps());
     moxRegisterQtControl("qttab", &MOXQTabWidget::createMOXQTabWidget, MOXQTabWidget::getProps());
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
+    moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
+                         MOXQGroupBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
+    moxRegisterQtControl("qtlcdnumber", &MOXQLCDNumber::createMOXQLCDNumber,
+                         MOXQLCDNumber::getProps());
     moxRegisterDefaultControl("qtsplitter", &MOXQSplitter::createMOXQSplitter);
     moxRegisterQtControl("qtswitch", &MOXQSwitch::createMOXQSwitch, MOXQSwitch::getProps());
+    moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -52,15 +65,19 @@ void moxRegisterBuiltInControls()
     // "dnumedit", "splitter", "switch", "qttext", "property".
     moxRegisterDefaultControl("canvas", &MOXQCanvas::createMOXQCanvas);
     moxRegisterDefaultControl("container", &createMOXQContainer);
+    moxRegisterDefaultControl("picture", &MOXQImage::createMOXQImage);
+    moxRegisterDefaultControl("image", &MOXQImage::createMOXQImage);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("checkbox", &MOXQCheckBox::createMOXQCheckBox);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
     moxRegisterDefaultControl("radio", &MOXQRadioButton::createMOXQRadioButton);
     moxRegisterDefaultControl("radiobox", &MOXQRadioButton::createMOXQRadioButton);
+    moxRegisterDefaultControl("stackcontainer", &MOXQStackContainer::createMOXQStackContainer);
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
+    moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);

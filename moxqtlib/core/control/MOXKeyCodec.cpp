@@ -3,6 +3,8 @@
 #include "MOXJson.h"
 #include "MOXQResourceManager.h"
 
+#include <cstdint>
+
 namespace MOXQtLib {
 
 bool moxReadFlag(const Json::Value& value, bool& out)
@@ -66,6 +68,15 @@ Json::Value moxWriteTextList(const QStringList& value)
 bool moxReadColor(const Json::Value& value, QColor& out)
 {
     return MOXQResourceManager::parseColor(value, out);
+}
+
+bool moxReadColorOrArgb(const Json::Value& value, QColor& out)
+{
+    if (value.isString()) return moxReadColor(value, out);
+    std::int64_t n = 0;
+    if (!jsonToInt64(value, n) || n < -0x80000000LL || n > 0xFFFFFFFFLL) return false;
+    out = QColor::fromRgba(QRgb(std::uint32_t(n)));
+    return true;
 }
 
 Json::Value moxWriteColor(const QColor& value)

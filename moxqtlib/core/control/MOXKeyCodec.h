@@ -31,6 +31,9 @@ bool moxReadTextList(const Json::Value& value, QStringList& out);
 Json::Value moxWriteTextList(const QStringList& value);
 bool moxReadColor(const Json::Value& value, QColor& out);
 Json::Value moxWriteColor(const QColor& value);
+// AARRGGBB text, or a number holding the 32-bit ARGB value (older files; negative numbers are
+// that value seen as signed).
+bool moxReadColorOrArgb(const Json::Value& value, QColor& out);
 
 // Flags written as 0 and 1; read from booleans and numbers.
 inline constexpr MOXKeyCodec<bool> moxFlagCodec{&moxReadFlag, &moxWriteFlagAsInt};
@@ -44,6 +47,8 @@ inline constexpr MOXKeyCodec<QString> moxTextCodec{&moxReadText, &moxWriteText};
 inline constexpr MOXKeyCodec<QStringList> moxTextListCodec{&moxReadTextList, &moxWriteTextList};
 // Eight upper-case hexadecimal digits AARRGGBB.
 inline constexpr MOXKeyCodec<QColor> moxColorCodec{&moxReadColor, &moxWriteColor};
+// Written as text, read from text or from a 32-bit ARGB number.
+inline constexpr MOXKeyCodec<QColor> moxColorOrArgbCodec{&moxReadColorOrArgb, &moxWriteColor};
 
 // The codec of a key that names none.
 template <class T> struct MOXDefaultCodec;

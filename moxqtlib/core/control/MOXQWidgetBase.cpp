@@ -161,8 +161,10 @@ void MOXQWidgetBase::writeCommon(Json::Value& value)
         if (m_dockOffsetX != 0) value["absoluteDockOffsetX"] = m_dockOffsetX;
         if (m_dockOffsetY != 0) value["absoluteDockOffsetY"] = m_dockOffsetY;
     }
-    if (m_widthPolicy != LayoutPolicyUnset) value["widthPolicy"] = int(m_widthPolicy);
-    if (m_heightPolicy != LayoutPolicyUnset) value["heightPolicy"] = int(m_heightPolicy);
+    if (m_widthPolicy != LayoutPolicyUnset || m_defaultWidthPolicy != LayoutPolicyUnset)
+        value["widthPolicy"] = int(m_widthPolicy);
+    if (m_heightPolicy != LayoutPolicyUnset || m_defaultHeightPolicy != LayoutPolicyUnset)
+        value["heightPolicy"] = int(m_heightPolicy);
     // Also written as 0 below a control's own minimum, so lowering it is not lost.
     const QSize minimum = m_owner->minimumSize();
     if (minimum.width() > 0 || minimum.width() != m_defaultMinimum.width())
@@ -172,6 +174,12 @@ void MOXQWidgetBase::writeCommon(Json::Value& value)
     if (m_owner->maximumWidth() != kUnlimitedSize) value["maxWidth"] = m_owner->maximumWidth();
     if (m_owner->maximumHeight() != kUnlimitedSize) value["maxHeight"] = m_owner->maximumHeight();
     SaveLayout(value);
+}
+
+void MOXQWidgetBase::setDefaultPolicies(LayoutSizePolicy width, LayoutSizePolicy height)
+{
+    m_widthPolicy = m_defaultWidthPolicy = width;
+    m_heightPolicy = m_defaultHeightPolicy = height;
 }
 
 void MOXQWidgetBase::setDefaultMinimumSize(const QSize& size)

@@ -80,6 +80,9 @@ public:
     // A minimum size the control keeps unless its file says otherwise; files then also write
     // a minimum of 0, which would otherwise read back as this one.
     void setDefaultMinimumSize(const QSize& size);
+    // Policies the control starts with; files then also write an unset policy (as -1), which
+    // would otherwise read back as these.
+    void setDefaultPolicies(LayoutSizePolicy width, LayoutSizePolicy height);
     bool isInternal() const { return m_internal; }
 
 private:
@@ -98,6 +101,8 @@ private:
     int m_dockOffsetY = 0;
     LayoutType m_layoutType = LayoutAbsolute;
     QSize m_defaultMinimum{0, 0};
+    LayoutSizePolicy m_defaultWidthPolicy = LayoutPolicyUnset;
+    LayoutSizePolicy m_defaultHeightPolicy = LayoutPolicyUnset;
     MOXQWidgetBaseImpl* m_impl = nullptr;
     int m_layoutData[4] = {0, 0, 0, 0};
     QWidget* m_owner = nullptr;

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -27,6 +28,36 @@ constexpr qint64 kMaxImagePixels = 16ll * 1024 * 1024;
 
 const QString kBuiltInImageMark = QStringLiteral("IDB_");
 
+// An SVG document whose links stay inside it: fragment references, and embedded images of an
+// allowed size. QtSvg would load any other image reference from disk, of whatever size.
+bool svgSelfContained(const QByteArray& data)
+{
+    // Read the way QtSvg reads: without namespace processing, so the same elements are seen.
+    QXmlStreamReader xml(data);
+    xml.setNamespaceProcessing(false);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+            const QStringRef name = attribute.qualifiedName();
+            if (name != QLatin1String("href") && !name.endsWith(QLatin1String(":href"))) continue;
+            const QStringRef ref = attribute.value().trimmed();
+            if (ref.startsWith(QLatin1Char('#'))) continue;
+            // QtSvg decodes what follows the last "base64," of a "data" reference and loads
+            // nothing else from one; any other reference is a file it would load.
+            if (!ref.startsWith(QLatin1String("data"))) return false;
+            const int at = ref.lastIndexOf(QLatin1String("base64,"));
+            if (at < 0) continue;
+            QByteArray payload = QByteArray::fromBase64(ref.mid(at + 7).toLatin1());
+            QBuffer buffer(&payload);
+            buffer.open(QIODevice::ReadOnly);
+            const QSize size = QImageReader(&buffer).size();
+            if (size.isValid() && !MOXQResourceManager::imageSizeAllowed(size)) return false;
+        }
+    }
+    // A document that stops parsing stops QtSvg at the same place.
+    return true;
+}
+
 bool decodeImage(const QByteArray& data, QImage& out)
 {
     QByteArray copy = data;
@@ -34,9 +65,7 @@ bool decodeImage(const QByteArray& data, QImage& out)
     if (!buffer.open(QIODevice::ReadOnly)) return false;
     QImageReader reader(&buffer);
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxImageSide || size.height() > kMaxImageSide ||
-                           qint64(size.width()) * size.height() > kMaxImagePixels))
-        return false;
+    if (size.isValid() && !MOXQResourceManager::imageSizeAllowed(size)) return false;
     QImage image;
     if (!reader.read(&image) || image.isNull()) return false;
     if (image.width() > kMaxImageSide || image.height() > kMaxImageSide) return false;
@@ -630,12 +659,19 @@ QSvgRenderer* MOXQResourceManager::getSvgRenderer(const QString& name)
     } else if (!readRegularFile(name, kMaxResourceFileSize, bytes)) {
         return nullptr;
     }
+    if (!svgSelfContained(bytes)) return nullptr;
     auto renderer = std::make_unique<QSvgRenderer>(bytes);
     if (!renderer->isValid()) return nullptr;
     MOXQResourceManagerImpl* layer = source == ResSourceProject ? m_project.get()
                                      : source == ResSourceTheme ? m_theme.get()
                                                                 : m_skin.get();
     return layer->cacheSvgRenderer(name, std::move(renderer));
+}
+
+bool MOXQResourceManager::imageSizeAllowed(const QSize& size)
+{
+    return size.isValid() && size.width() <= kMaxImageSide && size.height() <= kMaxImageSide &&
+           qint64(size.width()) * size.height() <= kMaxImagePixels;
 }
 
 void MOXQResourceManager::releaseRes()

@@ -12,6 +12,7 @@
 #include "TextStyleDesc.h"
 
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -104,7 +105,11 @@ public:
                      ResSourceType& source) const;
     // A decoded image (the disabled-look variant when `gray`), cached; null when not found.
     QImage* getImage(const QString& name, bool gray);
+    // Null for a drawing that refers to anything outside itself (images in other files), or
+    // embeds an image of a size no image may have.
     QSvgRenderer* getSvgRenderer(const QString& name);
+    // Whether a decoder may allocate an image of that size; false for invalid sizes.
+    static bool imageSizeAllowed(const QSize& size);
 
     // Languages.
     // The text of `key` in the current language table; empty when there is none.
