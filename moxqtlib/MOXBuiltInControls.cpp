@@ -8,6 +8,7 @@
 #include "MOXQContainer.h"
 #include "MOXQLabel.h"
 #include "MOXQLineEdit.h"
+#include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
@@ -31,6 +32,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtcontainer", &createMOXQContainer, MOXQContainer::getProps());
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
+    moxRegisterQtControl("qtmenubar", &MOXQMenuBar::createMOXQMenuBar, MOXQMenuBar::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtcheckbox", &MOXQCheckBox::createMOXQCheckBox, MOXQCheckBox::getProps());
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
@@ -53,6 +55,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("canvas", &MOXQCanvas::createMOXQCanvas);
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
+    moxRegisterDefaultControl("menubar", &MOXQMenuBar::createMOXQMenuBar);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("checkbox", &MOXQCheckBox::createMOXQCheckBox);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
