@@ -11,6 +11,7 @@
 #include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
 #include "MOXQLineEdit.h"
+#include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
@@ -36,6 +37,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtcontainer", &createMOXQContainer, MOXQContainer::getProps());
     moxRegisterQtControl("qtbutton", &MOXQPushButton::createMOXQPushButton,
                          MOXQPushButton::getProps());
+    moxRegisterQtControl("qtmenubar", &MOXQMenuBar::createMOXQMenuBar, MOXQMenuBar::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtcheckbox", &MOXQCheckBox::createMOXQCheckBox, MOXQCheckBox::getProps());
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
@@ -68,6 +70,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("picture", &MOXQImage::createMOXQImage);
     moxRegisterDefaultControl("image", &MOXQImage::createMOXQImage);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
+    moxRegisterDefaultControl("menubar", &MOXQMenuBar::createMOXQMenuBar);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("checkbox", &MOXQCheckBox::createMOXQCheckBox);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);

@@ -25,16 +25,23 @@ QVector<MOXStyleEntry> moxReadStyleEntries(const Json::Value& object, int slotCo
     return entries;
 }
 
-int MOXStyleSlots::addFillGroup(FillStyle* records, int count)
+namespace {
+
+bool lookUpFill(const QString& name, FillStyle& style)
 {
-    return addGroup<FillStyle>(records, count, [](const QString& name, FillStyle& style) {
-        return MOXQResourceManager::getInstance()->getFillStyle(name, style);
-    });
+    return MOXQResourceManager::getInstance()->getFillStyle(name, style);
 }
 
-int MOXStyleSlots::addFillGroup(MOXStateRecords<FillStyle>& records)
+} // namespace
+
+int MOXStyleSlots::addFillGroup(FillStyle* records, int count)
 {
-    return addFillGroup(records.data(), kMoxStateCount);
+    return addGroup<FillStyle>(records, count, &lookUpFill);
+}
+
+int MOXStyleSlots::addFillGroup(MOXStateRecords<FillStyle>& records, FillStyle* firstAlso)
+{
+    return addGroup<FillStyle>(records.data(), kMoxStateCount, &lookUpFill, firstAlso);
 }
 
 int MOXStyleSlots::addTextGroup(TextStyleDesc* records, int count)

@@ -97,17 +97,21 @@ public:
 
     // Appends `count` slots bound to records[0] .. records[count - 1]; returns the first slot.
     // Records need a `name` and a `flag` (set for text styles) member.
-    template <class Record> int addGroup(Record* records, int count, Lookup<Record> lookup)
+    // An entry for the first slot also styles `firstAlso` when it is given (a record the
+    // group's first slot stands for, with no slot of its own).
+    template <class Record>
+    int addGroup(Record* records, int count, Lookup<Record> lookup, Record* firstAlso = nullptr)
     {
         Group group;
         group.first = slotCount();
         group.count = count;
-        group.apply = [records, count, lookup](int index, const QString& name) {
-            if (index != 0 || count == 1) return lookup(name, records[index]);
+        group.apply = [records, count, lookup, firstAlso](int index, const QString& name) {
+            if (index != 0) return lookup(name, records[index]);
             Record found = records[0];
             if (!lookup(name, found)) return false;
             for (int i = 0; i < count; ++i)
                 records[i] = found;
+            if (firstAlso) *firstAlso = found;
             return true;
         };
         group.name = [records](int index) { return records[index].name; };
@@ -122,7 +126,7 @@ public:
 
     // The same groups looked up in the resource manager's fill and text styles.
     int addFillGroup(FillStyle* records, int count);
-    int addFillGroup(MOXStateRecords<FillStyle>& records);
+    int addFillGroup(MOXStateRecords<FillStyle>& records, FillStyle* firstAlso = nullptr);
     int addTextGroup(TextStyleDesc* records, int count);
     int addTextGroup(MOXStateRecords<TextStyleDesc>& records);
     // Slots no record takes (numbers a control's files skip); entries for them are ignored.
