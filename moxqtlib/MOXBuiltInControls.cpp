@@ -9,6 +9,7 @@
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
+#include "MOXQScrollBar.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
 #include "MOXQTabWidget.h"
@@ -37,6 +38,8 @@ void moxRegisterBuiltInControls()
                          MOXQComboBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("qtsplitter", &MOXQSplitter::createMOXQSplitter);
+    moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
+                         MOXQScrollBar::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -44,6 +47,7 @@ void moxRegisterBuiltInControls()
     // "combobox", "templateList", "list", "tree", "datagrid", "groupbox", "spinbox",
     // "dnumedit", "splitter", "switch", "qttext", "property".
     moxRegisterDefaultControl("canvas", &MOXQCanvas::createMOXQCanvas);
+    moxRegisterDefaultControl("scrollbar", &MOXQScrollBar::createMOXQScrollBar);
     moxRegisterDefaultControl("container", &createMOXQContainer);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);

@@ -6,6 +6,7 @@
 #include "MOXQComboBox.h"
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
+#include "MOXQScrollBar.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
 #include "MOXQTabWidget.h"
@@ -55,7 +56,9 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"spinbox", &MOXQSpinBox::staticMetaObject, false},
                  {"dnumedit", &MOXQSpinBox::staticMetaObject, false},
                  {"qtsplitter", &MOXQSplitter::staticMetaObject, false},
-                 {"splitter", &MOXQSplitter::staticMetaObject, false}};
+                 {"splitter", &MOXQSplitter::staticMetaObject, false},
+                 {"qtscrollbar", &MOXQScrollBar::staticMetaObject, true},
+                 {"scrollbar", &MOXQScrollBar::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;
