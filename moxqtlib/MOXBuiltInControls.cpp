@@ -10,6 +10,7 @@
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQScrollBar.h"
+#include "MOXQSlider.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
 #include "MOXQTabWidget.h"
@@ -32,6 +33,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
                          MOXQProgressBar::getProps());
+    moxRegisterQtControl("qtslider", &MOXQSlider::createMOXQSlider, MOXQSlider::getProps());
     moxRegisterQtControl("qttab", &MOXQTabWidget::createMOXQTabWidget, MOXQTabWidget::getProps());
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
@@ -52,6 +54,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
+    moxRegisterDefaultControl("slider", &MOXQSlider::createMOXQSlider);
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);

@@ -7,6 +7,7 @@
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
+#include "MOXQSlider.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
 #include "MOXQTabWidget.h"
@@ -58,7 +59,9 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"qtsplitter", &MOXQSplitter::staticMetaObject, false},
                  {"splitter", &MOXQSplitter::staticMetaObject, false},
                  {"qtscrollbar", &MOXQScrollBar::staticMetaObject, true},
-                 {"scrollbar", &MOXQScrollBar::staticMetaObject, false}};
+                 {"scrollbar", &MOXQScrollBar::staticMetaObject, false},
+                 {"qtslider", &MOXQSlider::staticMetaObject, true},
+                 {"slider", &MOXQSlider::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;
