@@ -10,6 +10,7 @@
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQScrollBar.h"
+#include "MOXQScrollView.h"
 #include "MOXQSlider.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
@@ -40,6 +41,8 @@ void moxRegisterBuiltInControls()
                          MOXQComboBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("qtsplitter", &MOXQSplitter::createMOXQSplitter);
+    moxRegisterQtControl("qtscrollview", &MOXQScrollView::createMOXQScrollView,
+                         MOXQScrollView::getProps());
     moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
                          MOXQScrollBar::getProps());
 
@@ -51,6 +54,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("canvas", &MOXQCanvas::createMOXQCanvas);
     moxRegisterDefaultControl("scrollbar", &MOXQScrollBar::createMOXQScrollBar);
     moxRegisterDefaultControl("container", &createMOXQContainer);
+    moxRegisterDefaultControl("scrollview", &MOXQScrollView::createMOXQScrollView);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
