@@ -7,6 +7,7 @@
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
+#include "MOXQScrollView.h"
 #include "MOXQSlider.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
@@ -61,7 +62,9 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"qtscrollbar", &MOXQScrollBar::staticMetaObject, true},
                  {"scrollbar", &MOXQScrollBar::staticMetaObject, false},
                  {"qtslider", &MOXQSlider::staticMetaObject, true},
-                 {"slider", &MOXQSlider::staticMetaObject, false}};
+                 {"slider", &MOXQSlider::staticMetaObject, false},
+                 {"qtscrollview", &MOXQScrollView::staticMetaObject, true},
+                 {"scrollview", &MOXQScrollView::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;
