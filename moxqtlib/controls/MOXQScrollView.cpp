@@ -13,7 +13,6 @@ MOXQScrollView::MOXQScrollView(QWidget* parent) : MOXQControl(typeName(), parent
     vertical->getControlBase()->setInternal(true);
     setHorizontalScrollBar(horizontal);
     setVerticalScrollBar(vertical);
-    impl()->bindBars(horizontal, vertical);
     setFrameShape(QFrame::NoFrame);
     // An empty corner shows the background where the style would paint its own corner.
     setCornerWidget(new QWidget(this));

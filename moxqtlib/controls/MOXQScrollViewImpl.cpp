@@ -44,14 +44,12 @@ const MOXKeyTable& MOXQScrollViewImpl::keys()
     return table;
 }
 
-void MOXQScrollViewImpl::bindBars(MOXQScrollBar* horizontal, MOXQScrollBar* vertical)
-{
-    m_bars = {vertical, horizontal};
-}
-
 MOXQScrollBar* MOXQScrollViewImpl::bar(bool horizontal) const
 {
-    return m_bars[horizontal ? 1 : 0];
+    const auto* area = ownerAs<QScrollArea>();
+    if (!area) return nullptr;
+    return qobject_cast<MOXQScrollBar*>(horizontal ? area->horizontalScrollBar()
+                                                   : area->verticalScrollBar());
 }
 
 void MOXQScrollViewImpl::drawControl(QPainter* painter, const QRect& rect)

@@ -31,8 +31,7 @@ public:
     void resizeControl() override;
     void paintViewport(QWidget* viewport);
 
-    // The view's own bars, made by the control.
-    void bindBars(MOXQScrollBar* horizontal, MOXQScrollBar* vertical);
+    // The view's bar of that orientation when it is a library bar, else null.
     MOXQScrollBar* bar(bool horizontal) const;
     QWidget* content() const { return m_content; }
 
@@ -62,8 +61,6 @@ private:
 
     FillStyle m_background;
     QPointer<QWidget> m_content;
-    // Vertical, then horizontal.
-    std::array<QPointer<MOXQScrollBar>, 2> m_bars;
     std::array<int, 2> m_thickness{-1, -1};
     std::array<int, 2> m_buttonSize{-1, -1};
 };
