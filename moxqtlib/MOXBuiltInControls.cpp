@@ -15,6 +15,9 @@
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
+#include "MOXQScrollBar.h"
+#include "MOXQScrollView.h"
+#include "MOXQSlider.h"
 #include "MOXQSpacer.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
@@ -44,6 +47,7 @@ void moxRegisterBuiltInControls()
                          MOXQProgressBar::getProps());
     moxRegisterQtControl("qtradiobox", &MOXQRadioButton::createMOXQRadioButton,
                          MOXQRadioButton::getProps());
+    moxRegisterQtControl("qtslider", &MOXQSlider::createMOXQSlider, MOXQSlider::getProps());
     moxRegisterQtControl("qtstackcontainer", &MOXQStackContainer::createMOXQStackContainer,
                          MOXQStackContainer::getProps());
     moxRegisterQtControl("qtspacer", &MOXQSpacer::createMOXQSpacer, MOXQSpacer::getProps());
@@ -58,6 +62,10 @@ void moxRegisterBuiltInControls()
                          MOXQLCDNumber::getProps());
     moxRegisterDefaultControl("qtsplitter", &MOXQSplitter::createMOXQSplitter);
     moxRegisterQtControl("qtswitch", &MOXQSwitch::createMOXQSwitch, MOXQSwitch::getProps());
+    moxRegisterQtControl("qtscrollview", &MOXQScrollView::createMOXQScrollView,
+                         MOXQScrollView::getProps());
+    moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
+                         MOXQScrollBar::getProps());
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
@@ -66,7 +74,9 @@ void moxRegisterBuiltInControls()
     // "combobox", "templateList", "list", "tree", "datagrid", "groupbox", "spinbox",
     // "dnumedit", "splitter", "switch", "qttext", "property".
     moxRegisterDefaultControl("canvas", &MOXQCanvas::createMOXQCanvas);
+    moxRegisterDefaultControl("scrollbar", &MOXQScrollBar::createMOXQScrollBar);
     moxRegisterDefaultControl("container", &createMOXQContainer);
+    moxRegisterDefaultControl("scrollview", &MOXQScrollView::createMOXQScrollView);
     moxRegisterDefaultControl("picture", &MOXQImage::createMOXQImage);
     moxRegisterDefaultControl("image", &MOXQImage::createMOXQImage);
     moxRegisterDefaultControl("button", &MOXQPushButton::createMOXQPushButton);
@@ -76,6 +86,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
     moxRegisterDefaultControl("radio", &MOXQRadioButton::createMOXQRadioButton);
     moxRegisterDefaultControl("radiobox", &MOXQRadioButton::createMOXQRadioButton);
+    moxRegisterDefaultControl("slider", &MOXQSlider::createMOXQSlider);
     moxRegisterDefaultControl("stackcontainer", &MOXQStackContainer::createMOXQStackContainer);
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);

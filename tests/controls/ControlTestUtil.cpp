@@ -4,6 +4,8 @@
 #include "MOXQResourceManager.h"
 #include "TestSupport.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -45,6 +47,24 @@ Json::Value written(QWidget* control)
     if (IMOXQWidgetBase* c = qobject_cast<IMOXQWidgetBase*>(control))
         c->serializeJsonValue(&out, false);
     return out;
+}
+
+void sendMouse(QWidget* widget, Mouse step, const QPoint& pos)
+{
+    if (step == Mouse::Leave) {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(widget, &leave);
+        return;
+    }
+    const QEvent::Type type = step == Mouse::Press     ? QEvent::MouseButtonPress
+                              : step == Mouse::Release ? QEvent::MouseButtonRelease
+                                                       : QEvent::MouseMove;
+    const bool moving = type == QEvent::MouseMove;
+    const Qt::MouseButtons held = step == Mouse::Press || step == Mouse::Drag ? Qt::LeftButton
+                                                                              : Qt::NoButton;
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), moving ? Qt::NoButton : Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 
 QImage rendered(QWidget* widget)

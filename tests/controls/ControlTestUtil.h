@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <json/json.h>
 
@@ -31,6 +32,17 @@ template <class T> std::unique_ptr<T> controlFrom(const Json::Value& json)
 }
 // A control written into a fresh object.
 Json::Value written(QWidget* control);
+// One step of the mouse in a table of cases: a move without a button, a press, a move with the
+// left button held, its release, or leaving the widget.
+enum class Mouse
+{
+    Move,
+    Press,
+    Drag,
+    Release,
+    Leave
+};
+void sendMouse(QWidget* widget, Mouse step, const QPoint& pos = QPoint());
 // Paints a widget (through its paint event) into an image of its size.
 QImage rendered(QWidget* widget);
 

@@ -6,6 +6,9 @@
 #include "MOXQComboBox.h"
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
+#include "MOXQScrollBar.h"
+#include "MOXQScrollView.h"
+#include "MOXQSlider.h"
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
 #include "MOXQTabWidget.h"
@@ -55,7 +58,13 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"spinbox", &MOXQSpinBox::staticMetaObject, false},
                  {"dnumedit", &MOXQSpinBox::staticMetaObject, false},
                  {"qtsplitter", &MOXQSplitter::staticMetaObject, false},
-                 {"splitter", &MOXQSplitter::staticMetaObject, false}};
+                 {"splitter", &MOXQSplitter::staticMetaObject, false},
+                 {"qtscrollbar", &MOXQScrollBar::staticMetaObject, true},
+                 {"scrollbar", &MOXQScrollBar::staticMetaObject, false},
+                 {"qtslider", &MOXQSlider::staticMetaObject, true},
+                 {"slider", &MOXQSlider::staticMetaObject, false},
+                 {"qtscrollview", &MOXQScrollView::staticMetaObject, true},
+                 {"scrollview", &MOXQScrollView::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;

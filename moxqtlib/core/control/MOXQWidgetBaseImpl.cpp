@@ -197,7 +197,10 @@ void MOXQWidgetBaseImpl::writeAttrs(Json::Value& value) const
 void MOXQWidgetBaseImpl::writeChildren(Json::Value& value) const
 {
     if (!m_owner || !moxIsSerializeChild()) return;
-    Json::Value children(Json::arrayValue);
+    // After what the control wrote there itself (parts it keeps outside its children).
+    Json::Value children = value.isMember("child") && value["child"].isArray()
+                               ? value["child"]
+                               : Json::Value(Json::arrayValue);
     for (QObject* object : m_owner->children()) {
         if (!object->isWidgetType()) continue;
         IMOXQWidgetBase* child = qobject_cast<IMOXQWidgetBase*>(object);

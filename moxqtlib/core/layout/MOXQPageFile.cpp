@@ -8,6 +8,7 @@
 #include "MOXQResourceManager.h"
 #include "MOXQtLib.h"
 
+#include <QAbstractScrollArea>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -87,9 +88,11 @@ QWidget* createElement(const Json::Value& element, QWidget* parent)
     if (!jsonReadStdString(element, "type", type) || type.empty()) return nullptr;
     QWidget* widget = moxCreateControl(QByteArray::fromStdString(type), element, parent);
     if (!widget) return nullptr;
+    const bool scrollArea = qobject_cast<QAbstractScrollArea*>(widget) != nullptr;
     if (const Json::Value* children = jsonArray(element, "child"))
         for (Json::ArrayIndex i = 0; i < children->size(); ++i)
-            createElement((*children)[i], widget);
+            if (!scrollArea || !moxIsScrollBarElement((*children)[i]))
+                createElement((*children)[i], widget);
     if (IMOXQWidgetBase* control = moxControlOf(widget)) {
         // The rectangle a control read is stored, not applied. Apply it first, so a container
         // completes (lays out) at its real size instead of a default one, which would clamp
@@ -101,6 +104,12 @@ QWidget* createElement(const Json::Value& element, QWidget* parent)
 }
 
 } // namespace
+
+bool moxIsScrollBarElement(const Json::Value& element)
+{
+    std::string type;
+    return element.isObject() && jsonReadStdString(element, "type", type) && type == "scrollbar";
+}
 
 bool moxReadPageFile(QString fileName, QByteArray& text)
 {

@@ -14,6 +14,10 @@ namespace MOXQtLib {
 class MOXQContainer;
 class MOXQMenu;
 
+// A "scrollbar" element among a scroll area's children: it describes the looks of one of the
+// area's own bars and is read by the area, never created as a control of its own.
+bool moxIsScrollBarElement(const Json::Value& element);
+
 // Builds the page described by `fileName` under `parent`: window keys first (when the parent
 // is a library window), then every element depth first, each control's createComplete after
 // its children. The control of the last element when that is a container, else null. A file
