@@ -114,7 +114,8 @@ bool MOXQCanvas::OpenJsonFile(const QString& path)
         jsonReadBool(document, "dbmax", dbmax);
         jsonReadInt(document, "dbheight", dbheight);
         open->setDoubleClickMaximize(dbmax, dbheight);
-        moxCreatePageByFileName(open, path);
+        // The document already read and checked: the file is not read a second time.
+        moxCreatePageFromJson(open, document);
         hideControls(open);
         const QFileInfo info(path);
         open->setPageName(info.fileName());
