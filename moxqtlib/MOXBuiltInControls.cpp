@@ -11,6 +11,7 @@
 #include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
 #include "MOXQLineEdit.h"
+#include "MOXQList.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
@@ -55,6 +56,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
+    moxRegisterQtControl("qtlist", &MOXQList::createMOXQList, MOXQList::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
                          MOXQGroupBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
@@ -91,6 +93,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
+    moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
