@@ -20,6 +20,7 @@ MOXQList::MOXQList(QWidget* parent) : MOXQControl(typeName(), parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Every item is as high as the next: Qt lays a million of them out without asking each.
     setUniformItemSizes(true);
+    impl()->updateViewportOpacity();
     getControlBase()->refreshTheme();
 }
 
@@ -43,8 +44,22 @@ bool MOXQList::event(QEvent* event)
 bool MOXQList::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == viewport()) {
-        if (event->type() == QEvent::Paint) impl()->paintViewport(viewport());
-        if (event->type() == QEvent::Leave) impl()->setHoverRow(-1);
+        switch (event->type()) {
+        case QEvent::Paint:
+            impl()->paintViewport(viewport());
+            break;
+        case QEvent::Leave:
+            impl()->setHoverRow(-1);
+            break;
+        // Qt takes the opaque mark away again as the viewport is polished and shown.
+        case QEvent::Polish:
+        case QEvent::StyleChange:
+        case QEvent::Show:
+            impl()->updateViewportOpacity();
+            break;
+        default:
+            break;
+        }
     }
     return QListWidget::eventFilter(watched, event);
 }

@@ -124,8 +124,23 @@ void MOXQListImpl::resizeControl()
 void MOXQListImpl::setBackground(int, const FillStyle& style)
 {
     m_background = style;
+    updateViewportOpacity();
     updateOwner();
     if (QListWidget* l = list()) l->viewport()->update();
+}
+
+bool MOXQListImpl::coversOpaque(const FillStyle& style)
+{
+    const FillRes& fill = style.fillRes;
+    return style.valid && style.fillWithColor && fill.round <= 0 && fill.color.alpha() == 255 &&
+           (!fill.gradient || fill.gradientEndColor.alpha() == 255) &&
+           (!fill.border || fill.borderSize <= 0 || fill.borderColor.alpha() == 255);
+}
+
+void MOXQListImpl::updateViewportOpacity() const
+{
+    if (QListWidget* l = list())
+        l->viewport()->setAttribute(Qt::WA_OpaquePaintEvent, coversOpaque(m_background));
 }
 
 void MOXQListImpl::setItemBackground(int state, const FillStyle& style)
@@ -211,6 +226,7 @@ void MOXQListImpl::setItemEntries(const MOXQListItemEntries& entries)
 
 void MOXQListImpl::keysRead()
 {
+    updateViewportOpacity();
     QListWidget* l = list();
     const QVector<int> rows = std::exchange(m_pendingSelection, {});
     if (!l) return;

@@ -50,6 +50,11 @@ public:
     // One background whatever the state.
     void setBackground(int state, const FillStyle& style);
     const FillStyle& getBackground(int) const { return m_background; }
+    // Whether `style` paints every pixel of a rectangle opaque.
+    static bool coversOpaque(const FillStyle& style);
+    // A viewport the background covers whole is marked opaque, so Qt scrolls it by moving
+    // pixels and paints only the strip that comes into view.
+    void updateViewportOpacity() const;
     // States 0 to 3, or 4 for all four; other states are ignored by setters and read as Normal.
     void setItemBackground(int state, const FillStyle& style);
     const FillStyle& getItemBackground(int state) const { return m_items.getBackground(state); }

@@ -341,3 +341,65 @@ TEST(List, JsonRoundTripAndBadInput)
     EXPECT_NE(moxGetControlInfo("qtlist"), nullptr);
     EXPECT_EQ(moxGetControlInfo("list"), nullptr);
 }
+
+TEST(List, ViewportIsOpaqueOnlyUnderABackgroundThatCoversIt)
+{
+    // An opaque viewport lets Qt scroll by moving pixels; one the parent shows through must
+    // be painted whole.
+    auto fill = [](QColor colour, int round, bool gradient, QColor end, bool border,
+                   QColor borderColour, bool valid = true, bool colourFill = true) {
+        FillStyle style;
+        style.fillRes.color = colour;
+        style.fillRes.round = round;
+        style.fillRes.gradient = gradient;
+        style.fillRes.gradientEndColor = end;
+        style.fillRes.border = border;
+        style.fillRes.borderSize = 1;
+        style.fillRes.borderColor = borderColour;
+        style.valid = valid;
+        style.fillWithColor = colourFill;
+        return style;
+    };
+    const QColor solid(10, 20, 30), clear(10, 20, 30, 128);
+    struct Case
+    {
+        FillStyle style;
+        bool opaque;
+    } cases[] = {{FillStyle(), true},
+                 {fill(solid, 0, false, clear, false, clear), true},
+                 {fill(clear, 0, false, solid, false, solid), false},
+                 {fill(solid, 4, false, solid, false, solid), false},
+                 {fill(solid, 0, true, clear, false, solid), false},
+                 {fill(solid, 0, false, solid, true, clear), false},
+                 {fill(solid, 0, false, solid, false, solid, false), false},
+                 {fill(solid, 0, false, solid, false, solid, true, false), false}};
+    MOXQList list;
+    list.resize(100, 80);
+    list.show();
+    testsupport::processEvents();
+    for (const Case& c : cases) {
+        EXPECT_EQ(MOXQListImpl::coversOpaque(c.style), c.opaque);
+        list.setBackground(CommonCtrlStateNormal, c.style);
+        list.hide();
+        list.show();
+        testsupport::processEvents();
+        EXPECT_EQ(list.viewport()->testAttribute(Qt::WA_OpaquePaintEvent), c.opaque);
+    }
+
+    // Selection behaviour never comes from a theme entry; an item height does, over the
+    // control's own.
+    const QString dir = testsupport::tempDir("list-theme");
+    testsupport::writeFile(dir + "/style.json",
+                           R"({"style": [{"type": 1, "name": "themed", "clr": "FF0000FF"}]})");
+    testsupport::writeFile(dir + "/theme.json", R"({"elements": [{"child": [{"name": "themedList",
+        "attr": {"multiselect": true, "itemHeight": 40}, "style": [["themed", 1, 2]]}]}]})");
+    ASSERT_TRUE(MOXQResourceManager::getInstance()->loadThemeDir(dir));
+    auto themed =
+        controlFrom<MOXQList>(parsed(R"({"theme": "themedList", "attr": {"itemHeight": 26}})"));
+    auto plain = controlFrom<MOXQList>(parsed(R"({"theme": "themedList"})"));
+    MOXQResourceManager::getInstance()->releaseThemeRes();
+    EXPECT_FALSE(themed->getIsMultiSelected());
+    EXPECT_EQ(themed->getItemBackground(CtrlStateHot).name, "themed");
+    EXPECT_EQ(plain->getItemHeight(), 40);
+    EXPECT_EQ(themed->getItemHeight(), 40);
+}
