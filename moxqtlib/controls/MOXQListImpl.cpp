@@ -255,12 +255,7 @@ MOXQListItemEntries MOXQListImpl::getItemEntries() const
 
 bool MOXQListImpl::serializeLook(Json::Value* value, bool read)
 {
-    if (!value) return false;
-    if (read)
-        m_bars.read(*value);
-    else
-        m_bars.write(*value);
-    return true;
+    return m_bars.serialize(value, read);
 }
 
 } // namespace MOXQtLib

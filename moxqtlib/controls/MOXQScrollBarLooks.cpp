@@ -129,4 +129,14 @@ void MOXQScrollBarLooks::write(Json::Value& object) const
     }
 }
 
+bool MOXQScrollBarLooks::serialize(Json::Value* value, bool read)
+{
+    if (!value) return false;
+    if (read)
+        this->read(*value);
+    else
+        write(*value);
+    return true;
+}
+
 } // namespace MOXQtLib

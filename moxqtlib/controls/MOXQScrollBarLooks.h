@@ -41,6 +41,8 @@ public:
     void read(const Json::Value& object);
     // Appends to `object`'s "child" array one element for each bar that has looks of its own.
     void write(Json::Value& object) const;
+    // read or write as a control's serializeLook does; false for a null value.
+    bool serialize(Json::Value* value, bool read);
 
 private:
     static int index(bool horizontal) { return horizontal ? 1 : 0; }
