@@ -69,14 +69,8 @@ template <class List> void BM_ScrollStep(benchmark::State& state)
 }
 
 BENCHMARK_TEMPLATE(BM_Repaint, MOXQList)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_Repaint, QListWidget)
-    ->Arg(1000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_ScrollStep, MOXQList)
-    ->Arg(1000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Repaint, QListWidget)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ScrollStep, MOXQList)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_ScrollStep, QListWidget)
     ->Arg(1000)
     ->Arg(1000000)

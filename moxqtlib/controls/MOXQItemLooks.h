@@ -33,9 +33,15 @@ public:
 
     // States 0 to 3, or 4 for all four; false (nothing stored) for any other state. Getters
     // read Normal for a state out of range.
-    bool setBackground(int state, const FillStyle& style) { return m_backgrounds.set(state, style); }
+    bool setBackground(int state, const FillStyle& style)
+    {
+        return m_backgrounds.set(state, style);
+    }
     const FillStyle& getBackground(int state) const { return m_backgrounds.get(state); }
-    bool setTextStyle(int state, const TextStyleDesc& style) { return m_textStyles.set(state, style); }
+    bool setTextStyle(int state, const TextStyleDesc& style)
+    {
+        return m_textStyles.set(state, style);
+    }
     const TextStyleDesc& getTextStyle(int state) const { return m_textStyles.get(state); }
 
     // Two "style" groups of four: the backgrounds, then the text styles.
