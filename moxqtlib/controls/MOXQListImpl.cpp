@@ -117,8 +117,22 @@ void MOXQListImpl::resizeControl()
     if (!l || m_demoAdded || !moxIsQtEmulator()) return;
     m_demoAdded = true;
     if (l->count() > 0) return;
-    for (int i = 0; i < 20; ++i)
-        l->addItem(QStringLiteral("item %1").arg(i));
+    for (int i = 0; i < kDemoItems; ++i)
+        l->addItem(demoText(i));
+}
+
+QString MOXQListImpl::demoText(int row)
+{
+    return QStringLiteral("item %1").arg(row);
+}
+
+bool MOXQListImpl::showsOnlyDemoItems() const
+{
+    const QListWidget* l = list();
+    if (!l || !m_demoAdded || l->count() != kDemoItems) return false;
+    for (int row = 0; row < kDemoItems; ++row)
+        if (l->item(row)->text() != demoText(row)) return false;
+    return true;
 }
 
 void MOXQListImpl::setBackground(int, const FillStyle& style)
@@ -238,7 +252,8 @@ MOXQListItemEntries MOXQListImpl::getItemEntries() const
 {
     MOXQListItemEntries entries;
     const QListWidget* l = list();
-    if (!l) return entries;
+    // The designer's samples stay out of the page it saves.
+    if (!l || showsOnlyDemoItems()) return entries;
     entries.reserve(l->count());
     for (int row = 0; row < l->count(); ++row) {
         const QListWidgetItem* item = l->item(row);

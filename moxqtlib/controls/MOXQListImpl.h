@@ -44,7 +44,8 @@ public:
     // The background over `rect` of the control, or over the whole viewport before the items.
     void drawControl(QPainter* painter, const QRect& rect) override;
     void paintViewport(QWidget* viewport);
-    // Inside the designer's emulator host a list without items gets 20 sample items, once.
+    // Inside the designer's emulator host a list without items gets 20 sample items, once;
+    // they are never written.
     void resizeControl() override;
 
     // One background whatever the state.
@@ -97,6 +98,9 @@ protected:
 private:
     QListWidget* list() const;
     void updateRow(int row) const;
+    static constexpr int kDemoItems = 20;
+    static QString demoText(int row);
+    bool showsOnlyDemoItems() const;
 
     int m_itemHeight = kDefaultItemHeight;
     FillStyle m_background;
