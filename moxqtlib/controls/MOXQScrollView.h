@@ -35,16 +35,15 @@ public:
     const FillStyle& getBackground(CommonCtrlState state) const { return impl()->getBackground(state); }
 
     // The thickness of the bar of that orientation, and the length of its step buttons.
-    void setScrollbarSize(bool horizontal, int size) { impl()->setScrollbarSize(horizontal, size); }
-    void setScrollbarBtnSize(bool horizontal, int size) { impl()->setScrollbarBtnSize(horizontal, size); }
-    // Looks of the bar of that orientation (see MOXQScrollBar); nothing once the bar has been
-    // replaced by one that is not a library bar.
-    void setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarBackground(style); }
-    void setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style) { if (auto* b = impl()->bar(horizontal)) up ? b->setScrollbarUpButton(state, style) : b->setScrollbarDownButton(state, style); }
-    void setScrollbarButtonIcon(bool horizontal, bool up, const QString& path) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarBtnIcon(up, path); }
-    void setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarIconStyle(up, style); }
-    void setScrollbarThumb(bool horizontal, const QString& path) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarThumbIcon(path); }
-    void setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarThumb(state, style); }
+    void setScrollbarSize(bool horizontal, int size) { impl()->bars().setSize(horizontal, size); }
+    void setScrollbarBtnSize(bool horizontal, int size) { impl()->bars().setButtonSize(horizontal, size); }
+    // Looks of the bar of that orientation (see MOXScrollBarLooks).
+    void setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style) { impl()->bars().setBackgroundStyle(horizontal, style); }
+    void setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style) { impl()->bars().setButtonStyle(horizontal, up, state, style); }
+    void setScrollbarButtonIcon(bool horizontal, bool up, const QString& path) { impl()->bars().setButtonIcon(horizontal, up, path); }
+    void setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style) { impl()->bars().setButtonIconStyle(horizontal, up, style); }
+    void setScrollbarThumb(bool horizontal, const QString& path) { impl()->bars().setThumbIcon(horizontal, path); }
+    void setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style) { impl()->bars().setThumbStyle(horizontal, state, style); }
 
     // The container it scrolls, or null.
     QWidget* contentWidget() const { return impl()->content(); }
