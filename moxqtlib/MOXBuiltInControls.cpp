@@ -10,6 +10,7 @@
 #include "MOXQImage.h"
 #include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
+#include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
@@ -66,6 +67,7 @@ void moxRegisterBuiltInControls()
                          MOXQScrollView::getProps());
     moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
                          MOXQScrollBar::getProps());
+    moxRegisterDefaultControl("qtlabelex", &MOXQLabelEx::createMOXQLabelEx);
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",

@@ -4,6 +4,7 @@
 
 #include "ControlTestUtil.h"
 #include "MOXQComboBox.h"
+#include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
@@ -64,7 +65,8 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"qtslider", &MOXQSlider::staticMetaObject, true},
                  {"slider", &MOXQSlider::staticMetaObject, false},
                  {"qtscrollview", &MOXQScrollView::staticMetaObject, true},
-                 {"scrollview", &MOXQScrollView::staticMetaObject, false}};
+                 {"scrollview", &MOXQScrollView::staticMetaObject, false},
+                 {"qtlabelex", &MOXQLabelEx::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;
