@@ -25,6 +25,7 @@
 #include "MOXQStackContainer.h"
 #include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
+#include "MOXQTextEdit.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -67,6 +68,7 @@ void moxRegisterBuiltInControls()
                          MOXQScrollView::getProps());
     moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
                          MOXQScrollBar::getProps());
+    moxRegisterQtControl("qttext", &MOXQTextEdit::createMOXQTextEdit, MOXQTextEdit::getProps());
     moxRegisterDefaultControl("qtlabelex", &MOXQLabelEx::createMOXQLabelEx);
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
 
@@ -98,6 +100,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
     moxRegisterDefaultControl("switch", &MOXQSwitch::createMOXQSwitch);
+    moxRegisterDefaultControl("qttext", &MOXQTextEdit::createMOXQTextEdit);
 }
 
 } // namespace MOXQtLib

@@ -11,18 +11,6 @@
 
 namespace MOXQtLib {
 
-namespace {
-
-// Margins past this are file damage; Qt keeps margins in 16 bits.
-constexpr int kMaxMargin = 32767;
-
-int marginOf(int value)
-{
-    return std::clamp(value, 0, kMaxMargin);
-}
-
-} // namespace
-
 MOXQEditLookImpl::MOXQEditLookImpl(QWidget* owner, const QString& name)
     : MOXQWidgetBaseImpl(owner, name)
 {
@@ -178,11 +166,17 @@ QMargins MOXQEditLookImpl::margins() const
     return w ? w->contentsMargins() : QMargins();
 }
 
+QMargins MOXQEditLookImpl::clampedMargins(const QMargins& m)
+{
+    constexpr int kMax = 32767;
+    return QMargins(std::clamp(m.left(), 0, kMax), std::clamp(m.top(), 0, kMax),
+                    std::clamp(m.right(), 0, kMax), std::clamp(m.bottom(), 0, kMax));
+}
+
 void MOXQEditLookImpl::setMargins(const QMargins& m)
 {
     QWidget* w = getOwner();
-    const QMargins clamped(marginOf(m.left()), marginOf(m.top()), marginOf(m.right()),
-                           marginOf(m.bottom()));
+    const QMargins clamped = clampedMargins(m);
     if (!w || w->contentsMargins() == clamped) return;
     w->setContentsMargins(clamped);
     updateOwner();

@@ -63,8 +63,11 @@ protected:
     // Slot groups: the backgrounds, then the text styles.
     void addStateSlots(MOXStyleSlots& styleSlots);
 
-    QMargins margins() const;
-    void setMargins(const QMargins& margins);
+    // The owner's contents margins unless a field keeps its margins elsewhere.
+    virtual QMargins margins() const;
+    virtual void setMargins(const QMargins& margins);
+    // Each side kept in [0, 32767]: larger values are file damage (Qt keeps 16 bits).
+    static QMargins clampedMargins(const QMargins& margins);
 
     QString m_placeholder;
     TextStyleDesc m_placeholderStyle;

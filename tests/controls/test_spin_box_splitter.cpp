@@ -13,6 +13,7 @@
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
 #include "MOXQTabWidget.h"
+#include "MOXQTextEdit.h"
 #include "MOXQtLib.h"
 #include "TestSupport.h"
 
@@ -66,6 +67,7 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"slider", &MOXQSlider::staticMetaObject, false},
                  {"qtscrollview", &MOXQScrollView::staticMetaObject, true},
                  {"scrollview", &MOXQScrollView::staticMetaObject, false},
+                 {"qttext", &MOXQTextEdit::staticMetaObject, true},
                  {"qtlabelex", &MOXQLabelEx::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
