@@ -1,9 +1,11 @@
 #include "MOXQLabelExImpl.h"
 
 #include "MOXKey.h"
+#include "MOXQLabelImpl.h"
 #include "MOXQStylePainter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QWidget>
 
@@ -69,17 +71,14 @@ void MOXQLabelExImpl::setHtmlContent(const QString& html)
 
 void MOXQLabelExImpl::setTextStyle(int state, const TextStyleDesc& style)
 {
-    if (state == 0 || state == kMoxAllStates) m_normalStyle = style;
-    if (state != 0 && (state == kMoxAllStates || moxIsCtrlState(state))) m_disabledStyle = style;
-    if (state == 0 || state == kMoxAllStates) {
-        applyFont();
-        updateOwner();
-    }
+    if (!MOXQLabelImpl::storeTextStyle(state, style, m_normalStyle, m_disabledStyle)) return;
+    applyFont();
+    updateOwner();
 }
 
 const TextStyleDesc& MOXQLabelExImpl::getTextStyle(int state) const
 {
-    return state >= 1 && state < kMoxStateCount ? m_disabledStyle : m_normalStyle;
+    return MOXQLabelImpl::textStyleOf(state, m_normalStyle, m_disabledStyle);
 }
 
 void MOXQLabelExImpl::setColor(const QColor& color)

@@ -62,12 +62,7 @@ void MOXQScrollViewImpl::setBackground(int, const FillStyle& style)
 
 bool MOXQScrollViewImpl::serializeLook(Json::Value* value, bool read)
 {
-    if (!value) return false;
-    if (read)
-        m_bars.read(*value);
-    else
-        m_bars.write(*value);
-    return true;
+    return m_bars.serialize(value, read);
 }
 
 bool MOXQScrollViewImpl::serializeContent(Json::Value* value, bool read)

@@ -2,7 +2,7 @@
 
 namespace MOXQtLib {
 
-MOXQTextEdit::MOXQTextEdit(QWidget* parent) : MOXQControl(typeName(), parent)
+MOXQTextEdit::MOXQTextEdit(QWidget* parent) : MOXQEditControl(typeName(), parent)
 {
     const QString transparent = QStringLiteral("background-color: rgba(0, 0, 0, 0);");
     viewport()->setStyleSheet(transparent);
@@ -34,30 +34,6 @@ bool MOXQTextEdit::eventFilter(QObject* watched, QEvent* event)
     // The state's font and colour before the viewport draws the text.
     if (event->type() == QEvent::Paint && watched == viewport()) impl()->applyStateTextStyle();
     return QTextEdit::eventFilter(watched, event);
-}
-
-void MOXQTextEdit::enterEvent(QEvent* event)
-{
-    QTextEdit::enterEvent(event);
-    impl()->enterControl();
-}
-
-void MOXQTextEdit::leaveEvent(QEvent* event)
-{
-    QTextEdit::leaveEvent(event);
-    impl()->leaveControl();
-}
-
-void MOXQTextEdit::focusInEvent(QFocusEvent* event)
-{
-    QTextEdit::focusInEvent(event);
-    impl()->focusControl(true);
-}
-
-void MOXQTextEdit::focusOutEvent(QFocusEvent* event)
-{
-    QTextEdit::focusOutEvent(event);
-    impl()->focusControl(false);
 }
 
 } // namespace MOXQtLib

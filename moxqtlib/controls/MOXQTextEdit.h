@@ -5,14 +5,15 @@
 // and two library scroll bars whose looks come from "scrollbar" elements of its JSON.
 
 #include "MOXControlInfo.h"
-#include "MOXQControl.h"
+#include "MOXQEditControl.h"
 #include "MOXQTextEditImpl.h"
 
 #include <QTextEdit>
 
 namespace MOXQtLib {
 
-class MOXQTextEdit : public MOXQControl<QTextEdit, MOXQTextEditImpl, MOXRouteNone>
+class MOXQTextEdit : public MOXQEditControl<QTextEdit, MOXQTextEditImpl>,
+                     public MOXScrollBarSetters<MOXQTextEdit>
 {
     Q_OBJECT
     Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
@@ -40,16 +41,8 @@ public:
     void setEditMargin(int top, int bottom, int left, int right) { impl()->setEditMargin(top, bottom, left, right); }
     void getEditMargin(int& top, int& bottom, int& left, int& right) const { impl()->getEditMargin(top, bottom, left, right); }
 
-    // The bars of that orientation (see MOXScrollBarLooks); their step buttons keep their
-    // own length, so setScrollbarBtnSize does nothing.
-    void setScrollbarSize(bool horizontal, int size) { impl()->bars().setSize(horizontal, size); }
-    void setScrollbarBtnSize(bool, int) {}
-    void setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style) { impl()->bars().setBackgroundStyle(horizontal, style); }
-    void setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style) { impl()->bars().setButtonStyle(horizontal, up, state, style); }
-    void setScrollbarButtonIcon(bool horizontal, bool up, const QString& path) { impl()->bars().setButtonIcon(horizontal, up, path); }
-    void setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style) { impl()->bars().setButtonIconStyle(horizontal, up, style); }
-    void setScrollbarThumb(bool horizontal, const QString& path) { impl()->bars().setThumbIcon(horizontal, path); }
-    void setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style) { impl()->bars().setThumbStyle(horizontal, state, style); }
+    // The bars' setters (see MOXScrollBarSetters); their step buttons keep their own length,
+    // so setScrollbarBtnSize does nothing.
 
     // Where the margins live (the viewport is inset by them).
     using QAbstractScrollArea::setViewportMargins;
@@ -58,10 +51,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace MOXQtLib

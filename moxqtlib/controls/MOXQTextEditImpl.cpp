@@ -73,12 +73,7 @@ QString MOXQTextEditImpl::getText() const
 
 bool MOXQTextEditImpl::serializeLook(Json::Value* value, bool read)
 {
-    if (!value) return false;
-    if (read)
-        m_bars.read(*value);
-    else
-        m_bars.write(*value);
-    return true;
+    return m_bars.serialize(value, read);
 }
 
 } // namespace MOXQtLib

@@ -161,6 +161,16 @@ void MOXScrollBarLooks::write(Json::Value& object) const
     }
 }
 
+bool MOXScrollBarLooks::serialize(Json::Value* object, bool read)
+{
+    if (!object) return false;
+    if (read)
+        this->read(*object);
+    else
+        write(*object);
+    return true;
+}
+
 Json::Value& MOXScrollBarLooks::childrenFor(Json::Value& object)
 {
     Json::Value& children = object["child"];

@@ -54,6 +54,8 @@ public:
     void read(const Json::Value& object);
     // Appends an element for each bar whose looks differ from a new bar's.
     void write(Json::Value& object) const;
+    // Either of the two, as a control's serializeLook does.
+    bool serialize(Json::Value* object, bool read);
     // The "child" array of an object being written, made one when it is not.
     static Json::Value& childrenFor(Json::Value& object);
 
@@ -66,6 +68,26 @@ private:
     bool m_buttonSizes = true;
     std::array<int, 2> m_thickness{-1, -1};
     std::array<int, 2> m_buttonSize{-1, -1};
+};
+
+// The scroll-bar setters of a control whose implementation object keeps its bars' looks
+// (`impl()->bars()`), for Control deriving from MOXScrollBarSetters<Control>.
+template <class Control> class MOXScrollBarSetters
+{
+public:
+    // The thickness of the bar of that orientation, and the length of its step buttons.
+    void setScrollbarSize(bool horizontal, int size) { bars().setSize(horizontal, size); }
+    void setScrollbarBtnSize(bool horizontal, int size) { bars().setButtonSize(horizontal, size); }
+    // Looks of the bar of that orientation.
+    void setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style) { bars().setBackgroundStyle(horizontal, style); }
+    void setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style) { bars().setButtonStyle(horizontal, up, state, style); }
+    void setScrollbarButtonIcon(bool horizontal, bool up, const QString& path) { bars().setButtonIcon(horizontal, up, path); }
+    void setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style) { bars().setButtonIconStyle(horizontal, up, style); }
+    void setScrollbarThumb(bool horizontal, const QString& path) { bars().setThumbIcon(horizontal, path); }
+    void setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style) { bars().setThumbStyle(horizontal, state, style); }
+
+private:
+    MOXScrollBarLooks& bars() { return static_cast<Control*>(this)->impl()->bars(); }
 };
 
 } // namespace MOXQtLib

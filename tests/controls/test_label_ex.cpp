@@ -48,12 +48,8 @@ void doubleClick(QWidget* w, const QPoint& pos)
 
 int selectionPixels(const QImage& image)
 {
-    int count = 0;
-    const QRgb wanted = MOXQLabelExImpl::selectionColor().rgb();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == wanted) ++count;
-    return count;
+    const QColor wanted = MOXQLabelExImpl::selectionColor();
+    return ctltest::countPixels(image, [&wanted](const QColor& c) { return c == wanted; });
 }
 
 } // namespace

@@ -21,14 +21,9 @@ namespace {
 // Pixels of the strong red of the "textBig" style inside `area`.
 int redPixels(const QImage& image, const QRect& area)
 {
-    int count = 0;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 180 && c.green() < 80 && c.blue() < 80) ++count;
-        }
-    return count;
+    return ctltest::countPixels(
+        image, [](const QColor& c) { return c.red() > 180 && c.green() < 80 && c.blue() < 80; },
+        area);
 }
 
 } // namespace
