@@ -10,6 +10,7 @@
 #include "MOXQImage.h"
 #include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
+#include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
@@ -24,6 +25,7 @@
 #include "MOXQStackContainer.h"
 #include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
+#include "MOXQTextEdit.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -66,6 +68,8 @@ void moxRegisterBuiltInControls()
                          MOXQScrollView::getProps());
     moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
                          MOXQScrollBar::getProps());
+    moxRegisterQtControl("qttext", &MOXQTextEdit::createMOXQTextEdit, MOXQTextEdit::getProps());
+    moxRegisterDefaultControl("qtlabelex", &MOXQLabelEx::createMOXQLabelEx);
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
@@ -96,6 +100,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
     moxRegisterDefaultControl("switch", &MOXQSwitch::createMOXQSwitch);
+    moxRegisterDefaultControl("qttext", &MOXQTextEdit::createMOXQTextEdit);
 }
 
 } // namespace MOXQtLib
