@@ -13,6 +13,7 @@
 #include "MOXQLineEdit.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
+#include "MOXQPropertyList.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
 #include "MOXQScrollBar.h"
@@ -67,6 +68,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
                          MOXQScrollBar::getProps());
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
+    moxRegisterQtControl("qtproperty", &MOXQPropertyList::createMOXQPropertyList,
+                         MOXQPropertyList::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -96,6 +99,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
     moxRegisterDefaultControl("switch", &MOXQSwitch::createMOXQSwitch);
+    moxRegisterDefaultControl("property", &MOXQPropertyList::createMOXQPropertyList);
 }
 
 } // namespace MOXQtLib

@@ -6,6 +6,11 @@ namespace MOXQtLib {
 
 MOXQScrollView::MOXQScrollView(QWidget* parent) : MOXQControl(typeName(), parent)
 {
+    setUpView();
+}
+
+void MOXQScrollView::setUpView()
+{
     auto* horizontal = new MOXQScrollBar(Qt::Horizontal, this);
     auto* vertical = new MOXQScrollBar(Qt::Vertical, this);
     // The view's own parts: never written or counted as its children.
