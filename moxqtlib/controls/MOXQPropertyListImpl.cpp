@@ -9,7 +9,9 @@
 #include "MOXQSpinBox.h"
 #include "MOXQtLib.h"
 
+#include <QFont>
 #include <QFrame>
+#include <QPalette>
 #include <QScrollArea>
 
 #include <algorithm>
@@ -131,6 +133,19 @@ MOXQPropertyListImpl::~MOXQPropertyListImpl()
     delete m_content.data();
 }
 
+namespace {
+
+MOXKey<MOXQPropertyListImpl, QString> partThemeKey(const char* name,
+                                                   MOXQPropertyListImpl::Part part)
+{
+    using I = MOXQPropertyListImpl;
+    return MOXKey<I, QString>(
+        name, [part](const I& i) { return i.getPartTheme(part); },
+        [part](I& i, const QString& theme) { i.setPartTheme(part, theme); });
+}
+
+} // namespace
+
 const MOXKeyTable& MOXQPropertyListImpl::keys()
 {
     using I = MOXQPropertyListImpl;
@@ -138,6 +153,10 @@ const MOXKeyTable& MOXQPropertyListImpl::keys()
         moxStyles<I>([](I& i, MOXStyleSlots& s) { s.addFillGroup(&i.backgroundRecord(), 1); }),
         // The object name of the control whose properties the list shows.
         moxKey<I>("bind", &I::getBindName, &I::setBindName).content(),
+        partThemeKey("labelTheme", LabelPart),
+        partThemeKey("editTheme", EditPart),
+        partThemeKey("checkTheme", CheckPart),
+        partThemeKey("buttonTheme", ButtonPart),
     };
     return table;
 }
@@ -238,7 +257,60 @@ std::unique_ptr<MOXQPropertyListImpl::Row> MOXQPropertyListImpl::makeRow(int kin
     }
     case RowType::None: break;
     }
+    for (int part = 0; part < PartCount; ++part)
+        applyThemes(*row, Part(part));
     return row;
+}
+
+void MOXQPropertyListImpl::setPartTheme(Part part, const QString& name)
+{
+    if (part < 0 || part >= PartCount || m_partThemes[part] == name) return;
+    m_partThemes[part] = name;
+    for (const auto& kind : m_pool)
+        for (const auto& row : kind.second)
+            applyThemes(*row, part);
+}
+
+void MOXQPropertyListImpl::applyThemes(Row& row, Part part) const
+{
+    if (!row.container) return;
+    const QString& theme = m_partThemes[part];
+    if (theme.isEmpty()) return;
+    auto apply = [&theme](IMOXQWidgetBase* control) {
+        if (control) control->setThemeName(theme);
+    };
+    switch (part) {
+    case LabelPart: {
+        apply(row.name);
+        apply(row.value);
+        const TextStyleDesc& text = row.name->getTextStyle(CtrlStateNormal);
+        if (row.line) {
+            QPalette palette = row.line->palette();
+            QColor faint = text.color;
+            faint.setAlpha(faint.alpha() / 3);
+            palette.setColor(QPalette::WindowText, faint);
+            row.line->setPalette(palette);
+        }
+        if (!row.spin) break;
+        // The spin box draws only its number: in the labels' colour and font. Its style sheet
+        // keeps the background clear, so the colour goes there too.
+        row.spin->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0); "
+                                               "color: rgba(%1, %2, %3, %4);")
+                                    .arg(text.color.red())
+                                    .arg(text.color.green())
+                                    .arg(text.color.blue())
+                                    .arg(text.color.alpha()));
+        QFont font(text.family);
+        font.setPixelSize(std::max(text.size, 1));
+        font.setBold(text.bold);
+        row.spin->setFont(font);
+        break;
+    }
+    case EditPart: apply(row.edit); break;
+    case CheckPart: apply(row.check); break;
+    case ButtonPart: apply(row.button); break;
+    case PartCount: break;
+    }
 }
 
 MOXQPropertyListImpl::Row* MOXQPropertyListImpl::takeRow(int kind)

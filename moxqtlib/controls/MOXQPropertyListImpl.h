@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QVector>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <vector>
@@ -60,6 +61,20 @@ public:
     void setNameWidth(int width);
     int getNameWidth() const { return m_nameWidth; }
 
+    // Theme entries the rows' parts take their looks from: the name and value labels (spin
+    // boxes take their text colour and font), the line edits, the check boxes and the
+    // chooser buttons. Empty: the parts' own defaults.
+    enum Part
+    {
+        LabelPart,
+        EditPart,
+        CheckPart,
+        ButtonPart,
+        PartCount
+    };
+    void setPartTheme(Part part, const QString& name);
+    const QString& getPartTheme(Part part) const { return m_partThemes[part]; }
+
     int rowCount() const { return m_order.size(); }
     // The list's own copy of the entry shown in a row, or null.
     PropertyDef* entryAt(int row) const;
@@ -85,12 +100,14 @@ private:
     // The shown row whose entry an editor carries, or null.
     Row* rowOfEditor(QObject* editor) const;
     int contentWidth() const;
+    void applyThemes(Row& row, Part part) const;
 
     int m_nameWidth = 120;
     QPointer<MOXQContainer> m_content;
     QPointer<QWidget> m_bound;
     QMetaObject::Connection m_boundGone;
     QString m_bindName;
+    std::array<QString, PartCount> m_partThemes;
     QVector<Row*> m_order;
     std::map<int, std::vector<std::unique_ptr<Row>>> m_pool;
 };

@@ -226,7 +226,7 @@ TEST(PropertyList, BindsTheNamedControlOfItsPageAndRoundTripsItsJson)
     const char* page = R"({"elements": [{"type": "qtcontainer", "name": "root", "w": 400,
       "h": 300, "child": [
       {"type": "property", "name": "props", "x": 0, "y": 0, "w": 250, "h": 300,
-       "style": [["fillA", 1, 0]], "attr": {"bind": "target"}},
+       "style": [["fillA", 1, 0]], "attr": {"bind": "target", "editTheme": "deckEdit"}},
       {"type": "qtbutton", "name": "target", "x": 260, "y": 0, "w": 80, "h": 30}]}]})";
     QWidget host;
     std::unique_ptr<MOXQContainer> root(moxCreatePageFromJson(&host, parsed(page)));
@@ -239,6 +239,7 @@ TEST(PropertyList, BindsTheNamedControlOfItsPageAndRoundTripsItsJson)
     const Json::Value json = written(list);
     EXPECT_EQ(json["type"].asString(), "qtproperty");
     EXPECT_EQ(json["attr"]["bind"].asString(), "target");
+    EXPECT_EQ(json["attr"]["editTheme"].asString(), "deckEdit");
     EXPECT_EQ(json["style"][0][0].asString(), "fillA");
     // Its rows are its own parts, never written as children.
     EXPECT_FALSE(json.isMember("child"));
