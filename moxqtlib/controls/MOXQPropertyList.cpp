@@ -36,7 +36,8 @@ bool MOXQPropertyList::eventFilter(QObject* watched, QEvent* event)
 void MOXQPropertyList::showEvent(QShowEvent* event)
 {
     MOXQScrollView::showEvent(event);
-    impl()->resolveBindName();
+    // A page may name a control created after the list.
+    if (!impl()->boundControl()) impl()->resolveBindName();
 }
 
 } // namespace MOXQtLib

@@ -169,7 +169,16 @@ void MOXQPropertyListImpl::setContentWidget(MOXQContainer* content)
 
 void MOXQPropertyListImpl::resizeControl()
 {
-    resolveBindName();
+    if (!m_bound) resolveBindName();
+}
+
+void MOXQPropertyListImpl::keysRead()
+{
+    // Part themes named before a theme was loaded take effect once one is.
+    for (const auto& kind : m_pool)
+        for (const auto& row : kind.second)
+            for (int part = 0; part < PartCount; ++part)
+                applyThemes(*row, Part(part));
 }
 
 void MOXQPropertyListImpl::bindControl(QWidget* control)

@@ -34,7 +34,8 @@ public:
 
     // The widget the rows live in (the view's scrolled widget).
     void setContentWidget(MOXQContainer* content);
-    // Binds the control named by the bind name, once the page around the list exists.
+    // Binds the control of the bind name, once the page around the list exists, unless a
+    // control is bound already.
     void resizeControl() override;
 
     // Shows the property entries of the control's type, bound to it; null shows nothing. The
@@ -44,7 +45,7 @@ public:
     // The object name of the control to bind, looked up among the list's neighbours.
     void setBindName(const QString& name);
     const QString& getBindName() const { return m_bindName; }
-    // Binds the named control when it can be found and is not bound yet.
+    // Binds the control of the bind name when it can be found.
     void resolveBindName();
 
     // Appends a row for the entry, bound to its object or else to the bound control; false for
@@ -86,6 +87,9 @@ public:
 signals:
     void valueChanged(PropertyDef* propDef);
     void selectEvent(PropertyDef* propDef);
+
+protected:
+    void keysRead() override;
 
 private:
     struct Row;

@@ -206,6 +206,10 @@ TEST(PropertyList, ADeletedControlLeavesAnEmptyListAndEditsGoNowhere)
     EXPECT_EQ(l.list.boundControl(), nullptr);
     name->setText(QStringLiteral("ghost"));
     EXPECT_EQ(l.changed.count(), 0);
+    // A widget that is not a control has no entries.
+    QWidget plain;
+    l.list.bindControl(&plain);
+    EXPECT_EQ(l.list.rowCount(), 0);
 
     // An entry bound to an object of its own, deleted while shown.
     auto other = std::make_unique<QObject>();
