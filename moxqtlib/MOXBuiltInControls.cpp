@@ -14,6 +14,7 @@
 #include "MOXQLineEdit.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
+#include "MOXQPropertyList.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
 #include "MOXQScrollBar.h"
@@ -71,6 +72,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qttext", &MOXQTextEdit::createMOXQTextEdit, MOXQTextEdit::getProps());
     moxRegisterDefaultControl("qtlabelex", &MOXQLabelEx::createMOXQLabelEx);
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
+    moxRegisterQtControl("qtproperty", &MOXQPropertyList::createMOXQPropertyList,
+                         MOXQPropertyList::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -101,6 +104,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
     moxRegisterDefaultControl("switch", &MOXQSwitch::createMOXQSwitch);
     moxRegisterDefaultControl("qttext", &MOXQTextEdit::createMOXQTextEdit);
+    moxRegisterDefaultControl("property", &MOXQPropertyList::createMOXQPropertyList);
 }
 
 } // namespace MOXQtLib

@@ -6,6 +6,11 @@ namespace MOXQtLib {
 
 MOXQScrollView::MOXQScrollView(QWidget* parent) : MOXQControl(typeName(), parent)
 {
+    setUpView();
+}
+
+void MOXQScrollView::setUpView()
+{
     MOXScrollBarLooks::installBars(this);
     setFrameShape(QFrame::NoFrame);
     // An empty corner shows the background where the style would paint its own corner.

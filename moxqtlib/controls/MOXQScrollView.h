@@ -45,9 +45,21 @@ signals:
     void scrollPosChanged(int dx, int dy);
 
 protected:
+    // For controls built on the view with an implementation class of their own (derived from
+    // MOXQScrollViewImpl) and their own type name.
+    template <class DerivedImpl>
+    MOXQScrollView(MOXImplClass<DerivedImpl> implClass, const QString& type, QWidget* parent)
+        : MOXQControl(implClass, type, parent)
+    {
+        setUpView();
+    }
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void setUpView();
 };
 
 } // namespace MOXQtLib

@@ -37,6 +37,8 @@ public:
     const FillStyle& getBackground(int) const { return m_background; }
 
 protected:
+    // The background record, for the key tables of implementations derived from this one.
+    FillStyle& backgroundRecord() { return m_background; }
     // The "scrollbar" elements of "child": read as the bars' looks, written back the same way.
     bool serializeLook(Json::Value* value, bool read) override;
     // The content container, which lives in the viewport rather than among the children.
