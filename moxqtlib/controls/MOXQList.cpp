@@ -11,7 +11,7 @@ namespace MOXQtLib {
 MOXQList::MOXQList(QWidget* parent) : MOXQControl(typeName(), parent)
 {
     setItemDelegate(new MOXQListItemDelegate(impl(), this));
-    MOXQScrollBarLooks::installBars(this);
+    MOXScrollBarLooks::installBars(this);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     viewport()->installEventFilter(this);

@@ -9,14 +9,14 @@
 #include "MOXControlInfo.h"
 #include "MOXQControl.h"
 #include "MOXQListImpl.h"
-#include "MOXQScrollBarSetters.h"
+#include "MOXScrollBarLooks.h"
 
 #include <QListWidget>
 
 namespace MOXQtLib {
 
 class MOXQList : public MOXQControl<QListWidget, MOXQListImpl, MOXRouteNone>,
-                 public MOXQScrollBarSetters<MOXQList>
+                 public MOXScrollBarSetters<MOXQList>
 {
     Q_OBJECT
     Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)

@@ -6,7 +6,7 @@
 
 #include "FillStyle.h"
 #include "MOXQItemLooks.h"
-#include "MOXQScrollBarLooks.h"
+#include "MOXScrollBarLooks.h"
 #include "MOXQWidgetBaseImpl.h"
 #include "TextStyleDesc.h"
 
@@ -87,8 +87,8 @@ public:
     void setItemEntries(const MOXQListItemEntries& entries);
     MOXQListItemEntries getItemEntries() const;
 
-    MOXQScrollBarLooks& scrollBars() { return m_bars; }
-    const MOXQScrollBarLooks& scrollBars() const { return m_bars; }
+    MOXScrollBarLooks& bars() { return m_bars; }
+    const MOXScrollBarLooks& bars() const { return m_bars; }
 
 protected:
     void keysRead() override;
@@ -105,7 +105,7 @@ private:
     int m_itemHeight = kDefaultItemHeight;
     FillStyle m_background;
     MOXQItemLooks m_items{MOXQItemLooks::HoverFirst};
-    MOXQScrollBarLooks m_bars;
+    MOXScrollBarLooks m_bars;
     int m_hoverRow = -1;
     bool m_demoAdded = false;
     QVector<int> m_pendingSelection;

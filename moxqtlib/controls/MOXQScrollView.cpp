@@ -6,7 +6,12 @@ namespace MOXQtLib {
 
 MOXQScrollView::MOXQScrollView(QWidget* parent) : MOXQControl(typeName(), parent)
 {
-    MOXQScrollBarLooks::installBars(this);
+    setUpView();
+}
+
+void MOXQScrollView::setUpView()
+{
+    MOXScrollBarLooks::installBars(this);
     setFrameShape(QFrame::NoFrame);
     // An empty corner shows the background where the style would paint its own corner.
     setCornerWidget(new QWidget(this));

@@ -6,7 +6,7 @@
 
 #include "MOXControlInfo.h"
 #include "MOXQControl.h"
-#include "MOXQScrollBarSetters.h"
+#include "MOXQScrollBar.h"
 #include "MOXQScrollViewImpl.h"
 
 #include <QScrollArea>
@@ -14,7 +14,7 @@
 namespace MOXQtLib {
 
 class MOXQScrollView : public MOXQControl<QScrollArea, MOXQScrollViewImpl, MOXRouteNone>,
-                       public MOXQScrollBarSetters<MOXQScrollView>
+                       public MOXScrollBarSetters<MOXQScrollView>
 {
     Q_OBJECT
     Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
@@ -31,6 +31,8 @@ public:
     void setVScrollPos(int pos) { verticalScrollBar()->setValue(pos); }
     int getVScrollPos() const { return verticalScrollBar()->value(); }
 
+    // The bars' setters (see MOXScrollBarSetters) come with the view.
+
     // One background for the control and its viewport; the state is ignored.
     void setBackground(CommonCtrlState state, const FillStyle& style) { impl()->setBackground(state, style); }
     const FillStyle& getBackground(CommonCtrlState state) const { return impl()->getBackground(state); }
@@ -43,9 +45,21 @@ signals:
     void scrollPosChanged(int dx, int dy);
 
 protected:
+    // For controls built on the view with an implementation class of their own (derived from
+    // MOXQScrollViewImpl) and their own type name.
+    template <class DerivedImpl>
+    MOXQScrollView(MOXImplClass<DerivedImpl> implClass, const QString& type, QWidget* parent)
+        : MOXQControl(implClass, type, parent)
+    {
+        setUpView();
+    }
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void setUpView();
 };
 
 } // namespace MOXQtLib

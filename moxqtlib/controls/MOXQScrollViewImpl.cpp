@@ -11,20 +11,8 @@
 
 namespace MOXQtLib {
 
-namespace {
-
-// The "child" array of an object being written, made one when it is not.
-Json::Value& childrenFor(Json::Value& object)
-{
-    Json::Value& children = object["child"];
-    if (!children.isArray()) children = Json::Value(Json::arrayValue);
-    return children;
-}
-
-} // namespace
-
 MOXQScrollViewImpl::MOXQScrollViewImpl(QWidget* owner, const QString& name)
-    : MOXQWidgetBaseImpl(owner, name), m_bars(qobject_cast<QScrollArea*>(owner))
+    : MOXQWidgetBaseImpl(owner, name), m_bars(qobject_cast<QAbstractScrollArea*>(owner))
 {
 }
 
@@ -84,7 +72,7 @@ bool MOXQScrollViewImpl::serializeContent(Json::Value* value, bool read)
     if (!control || control->getControlBase()->isInternal()) return true;
     Json::Value element(Json::objectValue);
     control->serializeJsonValue(&element, false);
-    childrenFor(*value).append(element);
+    MOXScrollBarLooks::childrenFor(*value).append(element);
     return true;
 }
 

@@ -5,9 +5,8 @@
 // content container it scrolls.
 
 #include "FillStyle.h"
-#include "IconStyleDesc.h"
-#include "MOXQScrollBarLooks.h"
 #include "MOXQWidgetBaseImpl.h"
+#include "MOXScrollBarLooks.h"
 
 #include <QPointer>
 #include <QString>
@@ -28,9 +27,9 @@ public:
     void resizeControl() override;
     void paintViewport(QWidget* viewport);
 
-    // The view's two library bars and their looks.
-    MOXQScrollBarLooks& scrollBars() { return m_bars; }
-    const MOXQScrollBarLooks& scrollBars() const { return m_bars; }
+    // The view's two bars and their looks.
+    MOXScrollBarLooks& bars() { return m_bars; }
+    const MOXScrollBarLooks& bars() const { return m_bars; }
     QWidget* content() const { return m_content; }
 
     // One background; the state is ignored.
@@ -38,6 +37,8 @@ public:
     const FillStyle& getBackground(int) const { return m_background; }
 
 protected:
+    // The background record, for the key tables of implementations derived from this one.
+    FillStyle& backgroundRecord() { return m_background; }
     // The "scrollbar" elements of "child": read as the bars' looks, written back the same way.
     bool serializeLook(Json::Value* value, bool read) override;
     // The content container, which lives in the viewport rather than among the children.
@@ -46,7 +47,7 @@ protected:
 private:
     FillStyle m_background;
     QPointer<QWidget> m_content;
-    MOXQScrollBarLooks m_bars;
+    MOXScrollBarLooks m_bars;
 };
 
 } // namespace MOXQtLib

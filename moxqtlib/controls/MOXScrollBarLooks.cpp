@@ -1,4 +1,4 @@
-#include "MOXQScrollBarLooks.h"
+#include "MOXScrollBarLooks.h"
 
 #include "MOXJson.h"
 #include "MOXKeyTable.h"
@@ -11,9 +11,12 @@
 
 namespace MOXQtLib {
 
-MOXQScrollBarLooks::MOXQScrollBarLooks(QAbstractScrollArea* area) : m_area(area) {}
+MOXScrollBarLooks::MOXScrollBarLooks(QAbstractScrollArea* area, bool buttonSizes)
+    : m_area(area), m_buttonSizes(buttonSizes)
+{
+}
 
-void MOXQScrollBarLooks::installBars(QAbstractScrollArea* area)
+void MOXScrollBarLooks::installBars(QAbstractScrollArea* area)
 {
     auto* horizontal = new MOXQScrollBar(Qt::Horizontal, area);
     auto* vertical = new MOXQScrollBar(Qt::Vertical, area);
@@ -23,14 +26,14 @@ void MOXQScrollBarLooks::installBars(QAbstractScrollArea* area)
     area->setVerticalScrollBar(vertical);
 }
 
-MOXQScrollBar* MOXQScrollBarLooks::bar(bool horizontal) const
+MOXQScrollBar* MOXScrollBarLooks::bar(bool horizontal) const
 {
     if (!m_area) return nullptr;
     return qobject_cast<MOXQScrollBar*>(horizontal ? m_area->horizontalScrollBar()
                                                    : m_area->verticalScrollBar());
 }
 
-QString MOXQScrollBarLooks::styleSheet(bool horizontal, int thickness, int buttonSize)
+QString MOXScrollBarLooks::styleSheet(bool horizontal, int thickness, int buttonSize)
 {
     QString sheet;
     if (thickness >= 0)
@@ -55,32 +58,64 @@ QString MOXQScrollBarLooks::styleSheet(bool horizontal, int thickness, int butto
     return sheet;
 }
 
-void MOXQScrollBarLooks::applyStyleSheet(bool horizontal)
+void MOXScrollBarLooks::applyStyleSheet(bool horizontal)
 {
-    const int i = index(horizontal);
+    const int i = horizontal ? 1 : 0;
     if (MOXQScrollBar* b = bar(horizontal))
         b->setStyleSheet(styleSheet(horizontal, m_thickness[i], m_buttonSize[i]));
 }
 
-void MOXQScrollBarLooks::setSize(bool horizontal, int size)
+void MOXScrollBarLooks::setSize(bool horizontal, int size)
 {
-    int& stored = m_thickness[index(horizontal)];
+    int& stored = m_thickness[horizontal ? 1 : 0];
     size = std::max(size, -1);
     if (stored == size) return;
     stored = size;
     applyStyleSheet(horizontal);
 }
 
-void MOXQScrollBarLooks::setButtonSize(bool horizontal, int size)
+void MOXScrollBarLooks::setButtonSize(bool horizontal, int size)
 {
-    int& stored = m_buttonSize[index(horizontal)];
+    int& stored = m_buttonSize[horizontal ? 1 : 0];
     size = std::max(size, -1);
-    if (stored == size) return;
+    if (!m_buttonSizes || stored == size) return;
     stored = size;
     applyStyleSheet(horizontal);
 }
 
-void MOXQScrollBarLooks::readElement(const Json::Value& element)
+void MOXScrollBarLooks::setBackgroundStyle(bool horizontal, const FillStyle& style)
+{
+    if (MOXQScrollBar* b = bar(horizontal)) b->setScrollbarBackground(style);
+}
+
+void MOXScrollBarLooks::setButtonStyle(bool horizontal, bool up, CtrlState state,
+                                       const FillStyle& style)
+{
+    if (MOXQScrollBar* b = bar(horizontal))
+        up ? b->setScrollbarUpButton(state, style) : b->setScrollbarDownButton(state, style);
+}
+
+void MOXScrollBarLooks::setButtonIcon(bool horizontal, bool up, const QString& path)
+{
+    if (MOXQScrollBar* b = bar(horizontal)) b->setScrollbarBtnIcon(up, path);
+}
+
+void MOXScrollBarLooks::setButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style)
+{
+    if (MOXQScrollBar* b = bar(horizontal)) b->setScrollbarIconStyle(up, style);
+}
+
+void MOXScrollBarLooks::setThumbIcon(bool horizontal, const QString& path)
+{
+    if (MOXQScrollBar* b = bar(horizontal)) b->setScrollbarThumbIcon(path);
+}
+
+void MOXScrollBarLooks::setThumbStyle(bool horizontal, CtrlState state, const FillStyle& style)
+{
+    if (MOXQScrollBar* b = bar(horizontal)) b->setScrollbarThumb(state, style);
+}
+
+void MOXScrollBarLooks::readElement(const Json::Value& element)
 {
     const Json::Value* attr = MOXKeyTable::attrOf(element);
     const bool horizontal = attr && jsonBool(*attr, "hor", false);
@@ -94,13 +129,13 @@ void MOXQScrollBarLooks::readElement(const Json::Value& element)
     if (jsonReadInt(element, horizontal ? "h" : "w", size)) setSize(horizontal, size);
 }
 
-bool MOXQScrollBarLooks::writeElement(bool horizontal, Json::Value& element) const
+bool MOXScrollBarLooks::writeElement(bool horizontal, Json::Value& element) const
 {
     const MOXQScrollBar* b = bar(horizontal);
     if (!b) return false;
     element = Json::Value(Json::objectValue);
     b->impl()->keyTable().write(*b->impl(), element);
-    const int i = index(horizontal);
+    const int i = horizontal ? 1 : 0;
     Json::Value& attr = MOXKeyTable::attrFor(element);
     const bool looks = element.isMember("style") || attr.size() > (horizontal ? 1u : 0u) ||
                        m_thickness[i] >= 0 || m_buttonSize[i] >= 0;
@@ -111,32 +146,36 @@ bool MOXQScrollBarLooks::writeElement(bool horizontal, Json::Value& element) con
     return true;
 }
 
-void MOXQScrollBarLooks::read(const Json::Value& object)
+void MOXScrollBarLooks::read(const Json::Value& object)
 {
     if (const Json::Value* children = jsonArray(object, "child"))
         for (Json::ArrayIndex i = 0; i < children->size(); ++i)
             if (moxIsScrollBarElement(jsonAt(*children, i))) readElement(jsonAt(*children, i));
 }
 
-void MOXQScrollBarLooks::write(Json::Value& object) const
+void MOXScrollBarLooks::write(Json::Value& object) const
 {
     for (bool horizontal : {false, true}) {
         Json::Value element;
-        if (!writeElement(horizontal, element)) continue;
-        Json::Value& children = object["child"];
-        if (!children.isArray()) children = Json::Value(Json::arrayValue);
-        children.append(element);
+        if (writeElement(horizontal, element)) childrenFor(object).append(element);
     }
 }
 
-bool MOXQScrollBarLooks::serialize(Json::Value* value, bool read)
+bool MOXScrollBarLooks::serialize(Json::Value* object, bool read)
 {
-    if (!value) return false;
+    if (!object) return false;
     if (read)
-        this->read(*value);
+        this->read(*object);
     else
-        write(*value);
+        write(*object);
     return true;
+}
+
+Json::Value& MOXScrollBarLooks::childrenFor(Json::Value& object)
+{
+    Json::Value& children = object["child"];
+    if (!children.isArray()) children = Json::Value(Json::arrayValue);
+    return children;
 }
 
 } // namespace MOXQtLib
