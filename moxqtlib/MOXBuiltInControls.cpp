@@ -12,6 +12,7 @@
 #include "MOXQLabel.h"
 #include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
+#include "MOXQList.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPropertyList.h"
@@ -58,6 +59,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtdedit", &MOXQLineEdit::createMOXQLineEdit, MOXQLineEdit::getProps());
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
+    moxRegisterQtControl("qtlist", &MOXQList::createMOXQList, MOXQList::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
                          MOXQGroupBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
@@ -98,6 +100,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
+    moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);

@@ -6,6 +6,7 @@
 #include "MOXQComboBox.h"
 #include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
+#include "MOXQList.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
 #include "MOXQScrollView.h"
@@ -66,6 +67,8 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"qtslider", &MOXQSlider::staticMetaObject, true},
                  {"slider", &MOXQSlider::staticMetaObject, false},
                  {"qtscrollview", &MOXQScrollView::staticMetaObject, true},
+                 {"qtlist", &MOXQList::staticMetaObject, true},
+                 {"list", &MOXQList::staticMetaObject, false},
                  {"scrollview", &MOXQScrollView::staticMetaObject, false},
                  {"qttext", &MOXQTextEdit::staticMetaObject, true},
                  {"qtlabelex", &MOXQLabelEx::staticMetaObject, false}};
