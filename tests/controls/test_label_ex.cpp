@@ -88,7 +88,9 @@ TEST(LabelEx, DragsAcrossParagraphsHighlightTheSameTextEitherWay)
         const QTextDocument& doc = forward.impl()->document();
         const QVector<QRectF> rects = forward.selection().rects(doc);
         EXPECT_EQ(backward.selection().rects(backward.impl()->document()), rects) << c.text;
-        if (c.lines > 0) EXPECT_EQ(rects.size(), c.lines) << c.text;
+        if (c.lines > 0) {
+            EXPECT_EQ(rects.size(), c.lines) << c.text;
+        }
         // Each highlight lies on a line of its own block: inside the document, one per line.
         for (int i = 1; i < rects.size(); ++i)
             EXPECT_GE(rects[i].top(), rects[i - 1].bottom() - 1) << c.text;
