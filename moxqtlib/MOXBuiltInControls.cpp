@@ -10,9 +10,11 @@
 #include "MOXQImage.h"
 #include "MOXQLCDNumber.h"
 #include "MOXQLabel.h"
+#include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
+#include "MOXQPropertyList.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
 #include "MOXQScrollBar.h"
@@ -24,6 +26,7 @@
 #include "MOXQStackContainer.h"
 #include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
+#include "MOXQTextEdit.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -66,7 +69,11 @@ void moxRegisterBuiltInControls()
                          MOXQScrollView::getProps());
     moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
                          MOXQScrollBar::getProps());
+    moxRegisterQtControl("qttext", &MOXQTextEdit::createMOXQTextEdit, MOXQTextEdit::getProps());
+    moxRegisterDefaultControl("qtlabelex", &MOXQLabelEx::createMOXQLabelEx);
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
+    moxRegisterQtControl("qtproperty", &MOXQPropertyList::createMOXQPropertyList,
+                         MOXQPropertyList::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
@@ -96,6 +103,8 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("splitter", &MOXQSplitter::createMOXQSplitter);
     moxRegisterDefaultControl("switch", &MOXQSwitch::createMOXQSwitch);
+    moxRegisterDefaultControl("qttext", &MOXQTextEdit::createMOXQTextEdit);
+    moxRegisterDefaultControl("property", &MOXQPropertyList::createMOXQPropertyList);
 }
 
 } // namespace MOXQtLib

@@ -9,7 +9,9 @@
 // controls of those object names into their Hot or Pressed looks before the PNG is taken, so
 // state looks can be checked without a mouse; --check checks check boxes and radio buttons
 // first. A pressed switch is shown half-way through its slide. A page's own "previewStates"
-// member ({"hover": [names], "press": [names], "checked": [names]}) adds to them.
+// member ({"hover": [names], "press": [names], "checked": [names]}) adds to them; its "drag"
+// list ([{"name": name, "from": [x, y], "to": [x, y]}]) drags the left button across those
+// controls (in their own coordinates) the way a user would, to show a selection made so.
 //
 // A page that cannot be loaded is reported on stderr and the exit status is 1; bad options give
 // status 2.
@@ -32,6 +34,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QVector>
 #include <QWidget>
 
 #include <cstdio>
@@ -90,9 +93,43 @@ void pointAt(QWidget* widget, bool press)
     toolsupport::settle(wait);
 }
 
-// The names a page lists under "previewStates" to be shown hovered, pressed and checked.
+// A drag of the left button across a named control, from one point to another.
+struct Drag
+{
+    QString name;
+    QPoint from;
+    QPoint to;
+};
+
+bool readPoint(const Json::Value& object, const char* key, QPoint& point)
+{
+    const Json::Value* pair = jsonArray(object, key);
+    if (!pair || pair->size() != 2 || !jsonAt(*pair, 0).isInt() || !jsonAt(*pair, 1).isInt())
+        return false;
+    point = QPoint(jsonAt(*pair, 0).asInt(), jsonAt(*pair, 1).asInt());
+    return true;
+}
+
+void dragAcross(QWidget* widget, const QPoint& from, const QPoint& to)
+{
+    auto send = [widget](QEvent::Type type, const QPoint& at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, widget->mapTo(widget->window(), at), widget->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i)
+        send(QEvent::MouseMove, from + (to - from) * i / kSteps, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    toolsupport::settle(50);
+}
+
+// The names a page lists under "previewStates" to be shown hovered, pressed and checked, and
+// the drags it lists; entries that are not well formed are skipped.
 void pageStates(const QString& fileName, QStringList& hovered, QStringList& pressed,
-                QStringList& checked)
+                QStringList& checked, QVector<Drag>& drags)
 {
     QByteArray text;
     Json::Value document;
@@ -103,6 +140,14 @@ void pageStates(const QString& fileName, QStringList& hovered, QStringList& pres
     if (jsonReadStringList(*states, "hover", names)) hovered += names;
     if (jsonReadStringList(*states, "press", names)) pressed += names;
     if (jsonReadStringList(*states, "checked", names)) checked += names;
+    if (const Json::Value* list = jsonArray(*states, "drag"))
+        for (Json::ArrayIndex i = 0; i < list->size(); ++i) {
+            const Json::Value& entry = jsonAt(*list, i);
+            Drag drag;
+            if (entry.isObject() && jsonReadString(entry, "name", drag.name) &&
+                readPoint(entry, "from", drag.from) && readPoint(entry, "to", drag.to))
+                drags.append(drag);
+        }
 }
 
 } // namespace
@@ -213,9 +258,12 @@ int main(int argc, char** argv)
     QStringList hovered = parser.values(hover);
     QStringList pressed = parser.values(press);
     QStringList checked = parser.values(check);
-    pageStates(args[0], hovered, pressed, checked);
+    QVector<Drag> drags;
+    pageStates(args[0], hovered, pressed, checked, drags);
     auto named = [&](const QString& name) { return page->window()->findChild<QWidget*>(name); };
-    const QStringList all = checked + hovered + pressed;
+    QStringList all = checked + hovered + pressed;
+    for (const Drag& drag : drags)
+        all.append(drag.name);
     for (const QString& name : all) {
         if (named(name)) continue;
         window.hide();
@@ -228,6 +276,8 @@ int main(int argc, char** argv)
         pointAt(named(name), false);
     for (const QString& name : pressed)
         pointAt(named(name), true);
+    for (const Drag& drag : drags)
+        dragAcross(named(drag.name), drag.from, drag.to);
     const QImage image = toolsupport::windowImage(&window);
     window.hide();
     QApplication::processEvents();

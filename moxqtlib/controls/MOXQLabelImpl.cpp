@@ -74,16 +74,29 @@ QString MOXQLabelImpl::getText() const
     return m_caption.shown();
 }
 
+bool MOXQLabelImpl::storeTextStyle(int state, const TextStyleDesc& style, TextStyleDesc& normal,
+                                   TextStyleDesc& disabled)
+{
+    if (state != kMoxAllStates && !moxIsCtrlState(state)) return false;
+    if (state == 0 || state == kMoxAllStates) normal = style;
+    if (state != 0) disabled = style;
+    return true;
+}
+
+const TextStyleDesc& MOXQLabelImpl::textStyleOf(int state, const TextStyleDesc& normal,
+                                                const TextStyleDesc& disabled)
+{
+    return state >= 1 && state < kMoxStateCount ? disabled : normal;
+}
+
 void MOXQLabelImpl::setTextStyle(int state, const TextStyleDesc& style)
 {
-    if (state == 0 || state == kMoxAllStates) m_normalStyle = style;
-    if (state != 0 && (state == kMoxAllStates || moxIsCtrlState(state))) m_disabledStyle = style;
-    if (state == kMoxAllStates || moxIsCtrlState(state)) applyStyle();
+    if (storeTextStyle(state, style, m_normalStyle, m_disabledStyle)) applyStyle();
 }
 
 const TextStyleDesc& MOXQLabelImpl::getTextStyle(int state) const
 {
-    return state >= 1 && state < kMoxStateCount ? m_disabledStyle : m_normalStyle;
+    return textStyleOf(state, m_normalStyle, m_disabledStyle);
 }
 
 void MOXQLabelImpl::setColor(const QColor& color)

@@ -52,6 +52,12 @@ public:
     // style without single-line) never elides.
     static QString elidedText(const QString& text, const TextStyleDesc& style, int width);
     static Qt::Alignment alignment(const TextStyleDesc& style);
+    // How the labels keep their two styles: state 0 the normal one, 1 to 3 the disabled one,
+    // 4 both; false (nothing stored) for any other state.
+    static bool storeTextStyle(int state, const TextStyleDesc& style, TextStyleDesc& normal,
+                               TextStyleDesc& disabled);
+    static const TextStyleDesc& textStyleOf(int state, const TextStyleDesc& normal,
+                                            const TextStyleDesc& disabled);
 
 protected:
     void keysRead() override { applyStyle(); }

@@ -2,7 +2,7 @@
 
 namespace MOXQtLib {
 
-MOXQLineEdit::MOXQLineEdit(QWidget* parent) : MOXQControl(typeName(), parent)
+MOXQLineEdit::MOXQLineEdit(QWidget* parent) : MOXQEditControl(typeName(), parent)
 {
     getControlBase()->refreshTheme();
     setFrame(false);
@@ -28,30 +28,6 @@ void MOXQLineEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
     else
         QLineEdit::keyPressEvent(event);
-}
-
-void MOXQLineEdit::enterEvent(QEvent* event)
-{
-    QLineEdit::enterEvent(event);
-    impl()->enterControl();
-}
-
-void MOXQLineEdit::leaveEvent(QEvent* event)
-{
-    QLineEdit::leaveEvent(event);
-    impl()->leaveControl();
-}
-
-void MOXQLineEdit::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    impl()->focusControl(true);
-}
-
-void MOXQLineEdit::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    impl()->focusControl(false);
 }
 
 } // namespace MOXQtLib

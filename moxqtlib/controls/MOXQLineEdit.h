@@ -5,14 +5,14 @@
 // combinations (CTRL+SHIFT+A, F5) instead of typed text.
 
 #include "MOXControlInfo.h"
-#include "MOXQControl.h"
+#include "MOXQEditControl.h"
 #include "MOXQLineEditImpl.h"
 
 #include <QLineEdit>
 
 namespace MOXQtLib {
 
-class MOXQLineEdit : public MOXQControl<QLineEdit, MOXQLineEditImpl, MOXRouteNone>
+class MOXQLineEdit : public MOXQEditControl<QLineEdit, MOXQLineEditImpl>
 {
     Q_OBJECT
     Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
@@ -49,10 +49,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void enterEvent(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace MOXQtLib

@@ -6,13 +6,12 @@ namespace MOXQtLib {
 
 MOXQScrollView::MOXQScrollView(QWidget* parent) : MOXQControl(typeName(), parent)
 {
-    auto* horizontal = new MOXQScrollBar(Qt::Horizontal, this);
-    auto* vertical = new MOXQScrollBar(Qt::Vertical, this);
-    // The view's own parts: never written or counted as its children.
-    horizontal->getControlBase()->setInternal(true);
-    vertical->getControlBase()->setInternal(true);
-    setHorizontalScrollBar(horizontal);
-    setVerticalScrollBar(vertical);
+    setUpView();
+}
+
+void MOXQScrollView::setUpView()
+{
+    MOXScrollBarLooks::installBars(this);
     setFrameShape(QFrame::NoFrame);
     // An empty corner shows the background where the style would paint its own corner.
     setCornerWidget(new QWidget(this));

@@ -13,7 +13,8 @@
 
 namespace MOXQtLib {
 
-class MOXQScrollView : public MOXQControl<QScrollArea, MOXQScrollViewImpl, MOXRouteNone>
+class MOXQScrollView : public MOXQControl<QScrollArea, MOXQScrollViewImpl, MOXRouteNone>,
+                       public MOXScrollBarSetters<MOXQScrollView>
 {
     Q_OBJECT
     Q_INTERFACES(MOXQtLib::IMOXQWidgetBase)
@@ -30,21 +31,11 @@ public:
     void setVScrollPos(int pos) { verticalScrollBar()->setValue(pos); }
     int getVScrollPos() const { return verticalScrollBar()->value(); }
 
+    // The bars' setters (see MOXScrollBarSetters) come with the view.
+
     // One background for the control and its viewport; the state is ignored.
     void setBackground(CommonCtrlState state, const FillStyle& style) { impl()->setBackground(state, style); }
     const FillStyle& getBackground(CommonCtrlState state) const { return impl()->getBackground(state); }
-
-    // The thickness of the bar of that orientation, and the length of its step buttons.
-    void setScrollbarSize(bool horizontal, int size) { impl()->setScrollbarSize(horizontal, size); }
-    void setScrollbarBtnSize(bool horizontal, int size) { impl()->setScrollbarBtnSize(horizontal, size); }
-    // Looks of the bar of that orientation (see MOXQScrollBar); nothing once the bar has been
-    // replaced by one that is not a library bar.
-    void setScrollbarBackgroundStyle(bool horizontal, const FillStyle& style) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarBackground(style); }
-    void setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle& style) { if (auto* b = impl()->bar(horizontal)) up ? b->setScrollbarUpButton(state, style) : b->setScrollbarDownButton(state, style); }
-    void setScrollbarButtonIcon(bool horizontal, bool up, const QString& path) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarBtnIcon(up, path); }
-    void setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc& style) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarIconStyle(up, style); }
-    void setScrollbarThumb(bool horizontal, const QString& path) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarThumbIcon(path); }
-    void setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle& style) { if (auto* b = impl()->bar(horizontal)) b->setScrollbarThumb(state, style); }
 
     // The container it scrolls, or null.
     QWidget* contentWidget() const { return impl()->content(); }
@@ -54,9 +45,21 @@ signals:
     void scrollPosChanged(int dx, int dy);
 
 protected:
+    // For controls built on the view with an implementation class of their own (derived from
+    // MOXQScrollViewImpl) and their own type name.
+    template <class DerivedImpl>
+    MOXQScrollView(MOXImplClass<DerivedImpl> implClass, const QString& type, QWidget* parent)
+        : MOXQControl(implClass, type, parent)
+    {
+        setUpView();
+    }
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void setUpView();
 };
 
 } // namespace MOXQtLib

@@ -75,4 +75,15 @@ QImage rendered(QWidget* widget)
     return image;
 }
 
+int countPixels(const QImage& image, const std::function<bool(const QColor&)>& test,
+               const QRect& area)
+{
+    const QRect r = area.isEmpty() ? image.rect() : area.intersected(image.rect());
+    int count = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (test(image.pixelColor(x, y))) ++count;
+    return count;
+}
+
 } // namespace ctltest

@@ -8,9 +8,11 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <json/json.h>
 
+#include <functional>
 #include <memory>
 
 namespace ctltest {
@@ -45,5 +47,8 @@ enum class Mouse
 void sendMouse(QWidget* widget, Mouse step, const QPoint& pos = QPoint());
 // Paints a widget (through its paint event) into an image of its size.
 QImage rendered(QWidget* widget);
+// The pixels of `image` inside `area` (the whole image when empty) that pass `test`.
+int countPixels(const QImage& image, const std::function<bool(const QColor&)>& test,
+                const QRect& area = QRect());
 
 } // namespace ctltest

@@ -4,6 +4,7 @@
 
 #include "ControlTestUtil.h"
 #include "MOXQComboBox.h"
+#include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
@@ -12,6 +13,7 @@
 #include "MOXQSpinBox.h"
 #include "MOXQSplitter.h"
 #include "MOXQTabWidget.h"
+#include "MOXQTextEdit.h"
 #include "MOXQtLib.h"
 #include "TestSupport.h"
 
@@ -64,7 +66,9 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"qtslider", &MOXQSlider::staticMetaObject, true},
                  {"slider", &MOXQSlider::staticMetaObject, false},
                  {"qtscrollview", &MOXQScrollView::staticMetaObject, true},
-                 {"scrollview", &MOXQScrollView::staticMetaObject, false}};
+                 {"scrollview", &MOXQScrollView::staticMetaObject, false},
+                 {"qttext", &MOXQTextEdit::staticMetaObject, true},
+                 {"qtlabelex", &MOXQLabelEx::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;

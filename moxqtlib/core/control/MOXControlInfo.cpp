@@ -75,6 +75,7 @@ QVector<PropertyDef> moxCommonPropertyDefs()
             IMOXQWidgetBase* c = control(o);
             return c ? QVariant(c->getOpacity()) : QVariant();
         }));
+    defs.last().values = {0, 255};
     defs.append(moxPropertyDef(QStringLiteral("Line"), PropertyDef::Line));
     return defs;
 }

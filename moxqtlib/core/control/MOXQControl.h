@@ -32,6 +32,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 namespace MOXQtLib {
@@ -45,6 +46,12 @@ enum MOXEventRoutes
     MOXRouteAll = MOXRoutePaint | MOXRouteMouse
 };
 
+// Picks the implementation class of a control derived from another control: it derives from
+// that control's Impl and brings its own key table.
+template <class DerivedImpl> struct MOXImplClass
+{
+};
+
 template <class Widget, class Impl, int Routes = MOXRouteAll>
 class MOXQControl : public Widget, public IMOXQWidgetBase
 {
@@ -56,6 +63,15 @@ public:
           m_impl(new Impl(this, typeName))
     {
         m_impl->setKeyTable(Impl::keys());
+        m_base.bindImpl(m_impl.get());
+    }
+    template <class DerivedImpl, class... Args>
+    MOXQControl(MOXImplClass<DerivedImpl>, const QString& typeName, Args&&... args)
+        : Widget(std::forward<Args>(args)...), m_typeName(typeName), m_base(this),
+          m_impl(new DerivedImpl(this, typeName))
+    {
+        static_assert(std::is_base_of_v<Impl, DerivedImpl>, "an implementation of this control");
+        m_impl->setKeyTable(DerivedImpl::keys());
         m_base.bindImpl(m_impl.get());
     }
     ~MOXQControl() override = default;

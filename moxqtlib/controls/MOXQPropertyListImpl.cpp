@@ -1,0 +1,495 @@
+#include "MOXQPropertyListImpl.h"
+
+#include "MOXKey.h"
+#include "MOXQCheckBox.h"
+#include "MOXQContainer.h"
+#include "MOXQLabel.h"
+#include "MOXQLineEdit.h"
+#include "MOXQPushButton.h"
+#include "MOXQSpinBox.h"
+#include "MOXQtLib.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QPalette>
+#include <QScrollArea>
+
+#include <algorithm>
+#include <climits>
+
+namespace MOXQtLib {
+
+namespace {
+
+const char* const kPropId = "Prop_ID";
+
+enum class RowType
+{
+    None,
+    LineEdit,
+    ValueLabel,
+    CheckBox,
+    Separator,
+    Chooser,
+    SpinBox
+};
+
+RowType rowType(int kind)
+{
+    switch (kind) {
+    case PropertyDef::PlainText:
+    case PropertyDef::Text: return RowType::LineEdit;
+    case PropertyDef::TypeName: return RowType::ValueLabel;
+    case PropertyDef::Boolean: return RowType::CheckBox;
+    case PropertyDef::Line: return RowType::Separator;
+    case PropertyDef::FillStylePerState:
+    case PropertyDef::TextStylePerState: return RowType::Chooser;
+    case PropertyDef::Integer: return RowType::SpinBox;
+    default: return RowType::None;
+    }
+}
+
+// The style name of state 0 of a per-state style value (a list of records, or one record).
+QString styleName(const QVariant& value)
+{
+    const QVariant first = value.type() == QVariant::List
+                               ? value.toList().value(0)
+                               : value;
+    if (first.canConvert<FillStyle>()) return first.value<FillStyle>().name;
+    if (first.canConvert<TextStyleDesc>()) return first.value<TextStyleDesc>().name;
+    return {};
+}
+
+void placeControl(QWidget* widget, int x, int y, int w, int h)
+{
+    if (!widget) return;
+    if (IMOXQWidgetBase* control = moxControlOf(widget))
+        control->setGeometry(x, y, std::max(w, 0), std::max(h, 0));
+    else
+        widget->setGeometry(x, y, std::max(w, 0), std::max(h, 0));
+}
+
+// A part of the list, never written as a child of anything.
+template <class W> W* internal(W* widget)
+{
+    widget->getControlBase()->setInternal(true);
+    return widget;
+}
+
+} // namespace
+
+struct MOXQPropertyListImpl::Row
+{
+    int kind = PropertyDef::PlainText;
+    bool inUse = false;
+    // The list's own copy of the entry: its address is what the editors carry and what the
+    // signals report, and it stays valid as long as the list.
+    PropertyDef entry;
+    QPointer<QObject> target;
+    QPointer<MOXQContainer> container;
+    MOXQLabel* name = nullptr;
+    MOXQLabel* value = nullptr;
+    MOXQLineEdit* edit = nullptr;
+    MOXQSpinBox* spin = nullptr;
+    MOXQCheckBox* check = nullptr;
+    MOXQPushButton* button = nullptr;
+    QFrame* line = nullptr;
+
+    QWidget* editor() const
+    {
+        if (edit) return edit;
+        if (spin) return spin;
+        if (check) return check;
+        if (button) return button;
+        return value;
+    }
+    // Editors that report changes, and so carry the entry.
+    QVector<QWidget*> editors() const
+    {
+        QVector<QWidget*> list;
+        for (QWidget* w : {static_cast<QWidget*>(edit), static_cast<QWidget*>(spin),
+                           static_cast<QWidget*>(check), static_cast<QWidget*>(button)})
+            if (w) list.append(w);
+        return list;
+    }
+    PropertyDef* liveEntry()
+    {
+        entry.object = target.data();
+        return &entry;
+    }
+};
+
+MOXQPropertyListImpl::MOXQPropertyListImpl(QWidget* owner, const QString& name)
+    : MOXQScrollViewImpl(owner, name)
+{
+}
+
+MOXQPropertyListImpl::~MOXQPropertyListImpl()
+{
+    // The editors go before the rows they report to; nothing is shown meanwhile, so nothing
+    // they might still say while being deleted is written anywhere.
+    m_order.clear();
+    disconnect(m_boundGone);
+    delete m_content.data();
+}
+
+namespace {
+
+MOXKey<MOXQPropertyListImpl, QString> partThemeKey(const char* name,
+                                                   MOXQPropertyListImpl::Part part)
+{
+    using I = MOXQPropertyListImpl;
+    return MOXKey<I, QString>(
+        name, [part](const I& i) { return i.getPartTheme(part); },
+        [part](I& i, const QString& theme) { i.setPartTheme(part, theme); });
+}
+
+} // namespace
+
+const MOXKeyTable& MOXQPropertyListImpl::keys()
+{
+    using I = MOXQPropertyListImpl;
+    static const MOXKeyTable table{
+        moxStyles<I>([](I& i, MOXStyleSlots& s) { s.addFillGroup(&i.backgroundRecord(), 1); }),
+        // The object name of the control whose properties the list shows.
+        moxKey<I>("bind", &I::getBindName, &I::setBindName).content(),
+        partThemeKey("labelTheme", LabelPart),
+        partThemeKey("editTheme", EditPart),
+        partThemeKey("checkTheme", CheckPart),
+        partThemeKey("buttonTheme", ButtonPart),
+    };
+    return table;
+}
+
+void MOXQPropertyListImpl::setContentWidget(MOXQContainer* content)
+{
+    m_content = content;
+    layout();
+}
+
+void MOXQPropertyListImpl::resizeControl()
+{
+    if (!m_bound) resolveBindName();
+}
+
+void MOXQPropertyListImpl::keysRead()
+{
+    // Part themes named before a theme was loaded take effect once one is.
+    for (const auto& kind : m_pool)
+        for (const auto& row : kind.second)
+            for (int part = 0; part < PartCount; ++part)
+                applyThemes(*row, Part(part));
+}
+
+void MOXQPropertyListImpl::bindControl(QWidget* control)
+{
+    removeAll();
+    disconnect(m_boundGone);
+    m_bound = control;
+    if (!control) return;
+    m_boundGone = connect(control, &QObject::destroyed, this, [this] { removeAll(); });
+    IMOXQWidgetBase* base = moxControlOf(control);
+    const ControlInfo* info = base ? moxGetControlInfo(base->getTypeName()) : nullptr;
+    if (!info) return;
+    // A copy: a registration made while the list shows them must not pull the entries away.
+    const QVector<PropertyDef> defs = info->properties;
+    for (PropertyDef def : defs) {
+        def.object = control;
+        addItem(def);
+    }
+    layout();
+}
+
+void MOXQPropertyListImpl::setBindName(const QString& name)
+{
+    if (m_bindName == name) return;
+    m_bindName = name;
+    resolveBindName();
+}
+
+void MOXQPropertyListImpl::resolveBindName()
+{
+    QWidget* owner = getOwner();
+    if (!owner || m_bindName.isEmpty()) return;
+    // The nearest control of that name around the list: its neighbours first, then further out.
+    for (QWidget* scope = owner->parentWidget(); scope; scope = scope->parentWidget()) {
+        for (QWidget* w : scope->findChildren<QWidget*>(m_bindName)) {
+            if (w == owner || owner->isAncestorOf(w) || !moxControlOf(w)) continue;
+            if (w != m_bound) bindControl(w);
+            return;
+        }
+    }
+}
+
+std::unique_ptr<MOXQPropertyListImpl::Row> MOXQPropertyListImpl::makeRow(int kind)
+{
+    auto row = std::make_unique<Row>();
+    row->kind = kind;
+    auto* container = internal(new MOXQContainer(m_content));
+    container->setDrawBackground(false);
+    row->container = container;
+    row->name = internal(new MOXQLabel(container));
+    switch (rowType(kind)) {
+    case RowType::LineEdit: {
+        auto* edit = row->edit = internal(new MOXQLineEdit(container));
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit](const QString& text) { editorChanged(edit, text); });
+        break;
+    }
+    case RowType::CheckBox: {
+        auto* check = row->check = internal(new MOXQCheckBox(container));
+        connect(check, &QAbstractButton::toggled, this,
+                [this, check](bool on) { editorChanged(check, on); });
+        break;
+    }
+    case RowType::SpinBox: {
+        auto* spin = row->spin = internal(new MOXQSpinBox(container));
+        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this,
+                [this, spin](int value) { editorChanged(spin, value); });
+        break;
+    }
+    case RowType::Chooser: {
+        row->value = internal(new MOXQLabel(container));
+        auto* button = row->button = internal(new MOXQPushButton(container));
+        button->setText(QStringLiteral("..."));
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { chooserClicked(button); });
+        break;
+    }
+    case RowType::ValueLabel: row->value = internal(new MOXQLabel(container)); break;
+    case RowType::Separator: {
+        row->name->hide();
+        row->line = new QFrame(container);
+        row->line->setFrameShape(QFrame::HLine);
+        row->line->setFrameShadow(QFrame::Plain);
+        break;
+    }
+    case RowType::None: break;
+    }
+    for (int part = 0; part < PartCount; ++part)
+        applyThemes(*row, Part(part));
+    return row;
+}
+
+void MOXQPropertyListImpl::setPartTheme(Part part, const QString& name)
+{
+    if (part < 0 || part >= PartCount || m_partThemes[part] == name) return;
+    m_partThemes[part] = name;
+    for (const auto& kind : m_pool)
+        for (const auto& row : kind.second)
+            applyThemes(*row, part);
+}
+
+void MOXQPropertyListImpl::applyThemes(Row& row, Part part) const
+{
+    if (!row.container) return;
+    const QString& theme = m_partThemes[part];
+    if (theme.isEmpty()) return;
+    auto apply = [&theme](IMOXQWidgetBase* control) {
+        if (control) control->setThemeName(theme);
+    };
+    switch (part) {
+    case LabelPart: {
+        apply(row.name);
+        apply(row.value);
+        const TextStyleDesc& text = row.name->getTextStyle(CtrlStateNormal);
+        if (row.line) {
+            QPalette palette = row.line->palette();
+            QColor faint = text.color;
+            faint.setAlpha(faint.alpha() / 3);
+            palette.setColor(QPalette::WindowText, faint);
+            row.line->setPalette(palette);
+        }
+        if (!row.spin) break;
+        // The spin box draws only its number: in the labels' colour and font. Its style sheet
+        // keeps the background clear, so the colour goes there too.
+        row.spin->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0); "
+                                               "color: rgba(%1, %2, %3, %4);")
+                                    .arg(text.color.red())
+                                    .arg(text.color.green())
+                                    .arg(text.color.blue())
+                                    .arg(text.color.alpha()));
+        QFont font(text.family);
+        font.setPixelSize(std::max(text.size, 1));
+        font.setBold(text.bold);
+        row.spin->setFont(font);
+        break;
+    }
+    case EditPart: apply(row.edit); break;
+    case CheckPart: apply(row.check); break;
+    case ButtonPart: apply(row.button); break;
+    case PartCount: break;
+    }
+}
+
+MOXQPropertyListImpl::Row* MOXQPropertyListImpl::takeRow(int kind)
+{
+    std::vector<std::unique_ptr<Row>>& rows = m_pool[kind];
+    for (const auto& row : rows)
+        if (!row->inUse && row->container) return row.get();
+    rows.push_back(makeRow(kind));
+    return rows.back().get();
+}
+
+bool MOXQPropertyListImpl::addItem(const PropertyDef& def)
+{
+    if (!m_content || rowType(def.kind) == RowType::None) return false;
+    Row* row = takeRow(def.kind);
+    row->inUse = true;
+    row->entry = def;
+    row->target = def.object ? def.object : m_bound.data();
+    m_order.append(row);
+    fillRow(*row);
+    placeRow(*row, m_order.size() - 1, contentWidth());
+    row->container->show();
+    row->container->raise();
+    m_content->setFixedSize(contentWidth(), kRowHeight * m_order.size());
+    return true;
+}
+
+void MOXQPropertyListImpl::fillRow(Row& row)
+{
+    if (!row.container) return;
+    // While filling, the editors carry no entry: the changes filling causes write nothing.
+    for (QWidget* editor : row.editors())
+        editor->setProperty(kPropId, QVariant::fromValue<void*>(nullptr));
+    const PropertyDef& entry = *row.liveEntry();
+    row.name->setText(entry.displayName);
+    const QVariant value =
+        row.target && entry.getter ? entry.getter(row.target.data()) : QVariant();
+    const bool writable = bool(entry.setter);
+    switch (rowType(row.kind)) {
+    case RowType::LineEdit:
+        row.edit->setReadOnly(!writable);
+        row.edit->setText(value.toString());
+        break;
+    case RowType::ValueLabel: row.value->setText(value.toString()); break;
+    case RowType::CheckBox:
+        row.check->setEnabled(writable);
+        row.check->setChecked(value.toBool());
+        break;
+    case RowType::Chooser: row.value->setText(styleName(value)); break;
+    case RowType::SpinBox: {
+        // Two values of the entry give its range; otherwise every integer is offered, never
+        // the spin box's own 0..99, which would clip the value shown.
+        int low = INT_MIN, high = INT_MAX;
+        if (entry.values.size() >= 2) {
+            low = std::min(entry.values[0], entry.values[1]);
+            high = std::max(entry.values[0], entry.values[1]);
+        }
+        row.spin->setRange(low, high);
+        row.spin->setReadOnly(!writable);
+        row.spin->setValue(value.toInt());
+        break;
+    }
+    case RowType::Separator:
+    case RowType::None: break;
+    }
+    const QVariant id = QVariant::fromValue<void*>(&row.entry);
+    for (QWidget* editor : row.editors())
+        editor->setProperty(kPropId, id);
+}
+
+void MOXQPropertyListImpl::placeRow(Row& row, int index, int width)
+{
+    if (!row.container) return;
+    placeControl(row.container, 0, kRowHeight * index, width, kRowHeight);
+    const int editorX = m_nameWidth;
+    const int editorW = width - m_nameWidth;
+    placeControl(row.name, 0, 0, m_nameWidth, kRowHeight);
+    if (row.line) placeControl(row.line, 0, kRowHeight / 2, width, 1);
+    if (row.button) {
+        const int margin = (kRowHeight - kButtonSize) / 2;
+        placeControl(row.value, editorX, 0, editorW - kButtonSize - 2 * margin, kRowHeight);
+        placeControl(row.button, width - kButtonSize - margin, margin, kButtonSize, kButtonSize);
+    } else if (QWidget* editor = row.editor()) {
+        placeControl(editor, editorX, 0, editorW, kRowHeight);
+    }
+}
+
+void MOXQPropertyListImpl::removeAll()
+{
+    for (Row* row : qAsConst(m_order)) {
+        row->inUse = false;
+        row->target = nullptr;
+        row->entry.object = nullptr;
+        if (row->container) row->container->hide();
+    }
+    m_order.clear();
+    layout();
+}
+
+int MOXQPropertyListImpl::contentWidth() const
+{
+    const auto* area = ownerAs<QScrollArea>();
+    return area ? std::max(area->viewport()->width(), 0) : 0;
+}
+
+void MOXQPropertyListImpl::layout()
+{
+    if (!m_content) return;
+    const int width = contentWidth();
+    for (int i = 0; i < m_order.size(); ++i)
+        placeRow(*m_order[i], i, width);
+    m_content->setFixedSize(width, kRowHeight * m_order.size());
+}
+
+void MOXQPropertyListImpl::updateValue(PropertyDef* def)
+{
+    if (!def) return;
+    for (Row* row : qAsConst(m_order)) {
+        if (&row->entry != def) continue;
+        fillRow(*row);
+        emit valueChanged(row->liveEntry());
+        return;
+    }
+    emit valueChanged(def);
+}
+
+void MOXQPropertyListImpl::setNameWidth(int width)
+{
+    width = std::max(width, 0);
+    if (width == m_nameWidth) return;
+    m_nameWidth = width;
+    layout();
+}
+
+PropertyDef* MOXQPropertyListImpl::entryAt(int row) const
+{
+    return row >= 0 && row < m_order.size() ? m_order[row]->liveEntry() : nullptr;
+}
+
+QWidget* MOXQPropertyListImpl::rowAt(int row) const
+{
+    return row >= 0 && row < m_order.size() ? m_order[row]->container.data() : nullptr;
+}
+
+QWidget* MOXQPropertyListImpl::editorAt(int row) const
+{
+    return rowAt(row) ? m_order[row]->editor() : nullptr;
+}
+
+MOXQPropertyListImpl::Row* MOXQPropertyListImpl::rowOfEditor(QObject* editor) const
+{
+    const void* id = editor ? editor->property(kPropId).value<void*>() : nullptr;
+    if (!id) return nullptr;
+    for (Row* row : m_order)
+        if (&row->entry == id) return row;
+    return nullptr;
+}
+
+void MOXQPropertyListImpl::editorChanged(QObject* editor, const QVariant& value)
+{
+    Row* row = rowOfEditor(editor);
+    if (!row || !row->entry.setter || !row->target) return;
+    row->entry.setter(row->target.data(), value);
+    emit valueChanged(row->liveEntry());
+}
+
+void MOXQPropertyListImpl::chooserClicked(QObject* editor)
+{
+    Row* row = rowOfEditor(editor);
+    if (row && row->target) emit selectEvent(row->liveEntry());
+}
+
+} // namespace MOXQtLib
