@@ -272,13 +272,13 @@ void MOXQTableViewImpl::setColumnWidget(int column, MOXQContainer* container)
 {
     if (column < 0) return;
     if (!container) {
-        if (m_columnWidgets.erase(column)) updateOwner();
-        return;
+        if (m_columnWidgets.erase(column) == 0) return;
+    } else {
+        container->hide();
+        // Stamps lay it out again only when the cell size differs from the size it has.
+        container->forceResize();
+        m_columnWidgets[column] = container;
     }
-    container->hide();
-    // Stamps lay it out again only when the cell size differs from the size it has.
-    container->forceResize();
-    m_columnWidgets[column] = container;
     if (QTableView* t = table()) t->viewport()->update();
 }
 
