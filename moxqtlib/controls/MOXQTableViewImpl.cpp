@@ -99,10 +99,8 @@ const MOXKeyTable& MOXQTableViewImpl::keys()
         moxStyles<I>([](I& i, MOXStyleSlots& s) {
             s.addFillGroup(&i.m_background, 1);
             s.addGap(1);
-            s.addFillGroup(i.m_itemBg);
-            s.addTextGroup(i.m_itemText);
-            s.addFillGroup(i.m_headerBg);
-            s.addTextGroup(i.m_headerText);
+            i.m_items.addStyleSlots(s);
+            i.m_headers.addStyleSlots(s);
         }),
         moxStateProperty<I>("Background", PropertyDef::FillStylePerState,
                             {QStringLiteral("Normal"), QStringLiteral("Disable")},
@@ -187,22 +185,22 @@ void MOXQTableViewImpl::updateViewportOpacity()
 
 void MOXQTableViewImpl::setItemBackground(int state, const FillStyle& style)
 {
-    if (m_itemBg.set(state, style)) updateOwner();
+    if (m_items.setBackground(state, style)) updateOwner();
 }
 
 void MOXQTableViewImpl::setItemTextStyle(int state, const TextStyleDesc& style)
 {
-    if (m_itemText.set(state, style)) updateOwner();
+    if (m_items.setTextStyle(state, style)) updateOwner();
 }
 
 void MOXQTableViewImpl::setHeaderBackground(int state, const FillStyle& style)
 {
-    if (m_headerBg.set(state, style)) updateOwner();
+    if (m_headers.setBackground(state, style)) updateOwner();
 }
 
 void MOXQTableViewImpl::setHeaderTextStyle(int state, const TextStyleDesc& style)
 {
-    if (m_headerText.set(state, style)) updateOwner();
+    if (m_headers.setTextStyle(state, style)) updateOwner();
 }
 
 void MOXQTableViewImpl::setAlternateRows(bool alternate)
@@ -477,8 +475,8 @@ void MOXQTableViewImpl::paintCell(QPainter* painter, const QStyleOptionViewItem&
     else if ((option.state & QStyle::State_MouseOver) || index.row() == m_hoverRow)
         state = CtrlStateHot;
     const bool alternate = state == CtrlStateNormal && m_alternate && index.row() % 2 == 0;
-    drawFillStyle(painter, alternate ? m_alternateBg : m_itemBg.get(state), cell);
-    drawText(painter, index.data(Qt::DisplayRole).toString(), m_itemText.get(state), text);
+    drawFillStyle(painter, alternate ? m_alternateBg : m_items.getBackground(state), cell);
+    drawText(painter, index.data(Qt::DisplayRole).toString(), m_items.getTextStyle(state), text);
 
     if (MOXQContainer* stamp = getColumnWidget(index.column())) {
         paintStamp(painter, stamp, cell);
@@ -500,14 +498,14 @@ void MOXQTableViewImpl::paintHeaderSection(QPainter* painter, const QRect& secti
 {
     const QTableView* t = table();
     const int state = t && !t->isEnabled() ? CtrlStateDisable : CtrlStateNormal;
-    drawFillStyle(painter, m_headerBg.get(state), section);
+    drawFillStyle(painter, m_headers.getBackground(state), section);
     const QAbstractItemModel* model = t ? t->model() : nullptr;
     const QString text =
         model ? model->headerData(logical, orientation, Qt::DisplayRole).toString() : QString();
     const bool check = orientation == Qt::Horizontal && logical == 0 && m_checkStyle;
     QRect textArea = section;
     if (check) textArea.setLeft(section.left() + 10 + m_checkImageSize.width());
-    drawText(painter, text, m_headerText.get(state), textArea);
+    drawText(painter, text, m_headers.getTextStyle(state), textArea);
     if (check) drawCheck(painter, checkRect(section), m_headerChecked);
 }
 

@@ -6,9 +6,9 @@
 // parts report clicks). Everything is computed per visible cell; nothing walks the model.
 
 #include "FillStyle.h"
+#include "MOXQItemLooks.h"
 #include "MOXQWidgetBaseImpl.h"
 #include "MOXScrollBarLooks.h"
-#include "MOXStyleEntries.h"
 #include "TextStyleDesc.h"
 
 #include <QModelIndex>
@@ -57,13 +57,13 @@ public:
     const FillStyle& getBackground(int) const { return m_background; }
     // Per-state looks: states 0 to 3, or 4 for all four.
     void setItemBackground(int state, const FillStyle& style);
-    const FillStyle& getItemBackground(int state) const { return m_itemBg.get(state); }
+    const FillStyle& getItemBackground(int state) const { return m_items.getBackground(state); }
     void setItemTextStyle(int state, const TextStyleDesc& style);
-    const TextStyleDesc& getItemTextStyle(int state) const { return m_itemText.get(state); }
+    const TextStyleDesc& getItemTextStyle(int state) const { return m_items.getTextStyle(state); }
     void setHeaderBackground(int state, const FillStyle& style);
-    const FillStyle& getHeaderBackground(int state) const { return m_headerBg.get(state); }
+    const FillStyle& getHeaderBackground(int state) const { return m_headers.getBackground(state); }
     void setHeaderTextStyle(int state, const TextStyleDesc& style);
-    const TextStyleDesc& getHeaderTextStyle(int state) const { return m_headerText.get(state); }
+    const TextStyleDesc& getHeaderTextStyle(int state) const { return m_headers.getTextStyle(state); }
     // Even rows take the alternate background in the Normal state.
     void setAlternateRows(bool alternate);
     bool getAlternateRows() const { return m_alternate; }
@@ -153,12 +153,11 @@ private:
 
     int m_itemHeight = 20;
     FillStyle m_background;
-    MOXStateRecords<TextStyleDesc> m_itemText;
-    MOXStateRecords<FillStyle> m_itemBg;
+    // Item backgrounds and text styles per state, then the header's.
+    MOXQItemLooks m_items;
     bool m_alternate = false;
     FillStyle m_alternateBg;
-    MOXStateRecords<FillStyle> m_headerBg;
-    MOXStateRecords<TextStyleDesc> m_headerText;
+    MOXQItemLooks m_headers;
     int m_hoverRow = -1;
     QPersistentModelIndex m_hoverIndex;
     MOXScrollBarLooks m_bars;
