@@ -27,6 +27,7 @@
 #include "MOXQStackContainer.h"
 #include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
+#include "MOXQTableView.h"
 #include "MOXQTextEdit.h"
 #include "MOXQtLib.h"
 
@@ -60,6 +61,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
     moxRegisterQtControl("qtlist", &MOXQList::createMOXQList, MOXQList::getProps());
+    moxRegisterQtControl("qtdatagrid", &MOXQTableView::createMOXQTableView,
+                         MOXQTableView::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
                          MOXQGroupBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
@@ -101,6 +104,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
     moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
+    moxRegisterDefaultControl("datagrid", &MOXQTableView::createMOXQTableView);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
