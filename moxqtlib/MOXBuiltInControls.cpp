@@ -15,6 +15,7 @@
 #include "MOXQProgressBar.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
+#include "MOXQRibbonBar.h"
 #include "MOXQScrollBar.h"
 #include "MOXQScrollView.h"
 #include "MOXQSlider.h"
@@ -67,6 +68,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtscrollbar", &MOXQScrollBar::createMOXQScrollBar,
                          MOXQScrollBar::getProps());
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
+    moxRegisterQtControl("qtribbonbar", &MOXQRibbonBar::createMOXQRibbonBar,
+                         MOXQRibbonBar::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",
