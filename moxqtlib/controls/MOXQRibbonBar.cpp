@@ -214,7 +214,7 @@ void MOXQRibbonBar::styleItem(QWidget* item) const
     } else if (takesTypeTheme(item)) {
         if (IMOXQWidgetBase* control = moxControlOf(item))
             control->setThemeName(control->getTypeName());
-        if (auto* label = qobject_cast<MOXQLabel*>(item)) MOXQRibbonGroup::centreLabel(label);
+        MOXQRibbonGroup::fitItem(item);
     }
 }
 

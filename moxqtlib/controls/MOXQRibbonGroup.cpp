@@ -21,6 +21,9 @@ namespace MOXQtLib {
 
 namespace {
 
+// A switch's thumb in a ribbon row: its 22 pixels less the switch's margins.
+constexpr int kSwitchThumb = 18;
+
 class RibbonSeparator : public QWidget
 {
 public:
@@ -135,8 +138,14 @@ MOXQRadioButton* MOXQRibbonGroup::newRadioButton(QWidget* parent, const QString&
     return radio;
 }
 
-void MOXQRibbonGroup::centreLabel(MOXQLabel* label)
+void MOXQRibbonGroup::fitItem(QWidget* item)
 {
+    if (auto* sw = qobject_cast<MOXQSwitch*>(item)) {
+        sw->setThumbSize(kSwitchThumb, kSwitchThumb);
+        return;
+    }
+    auto* label = qobject_cast<MOXQLabel*>(item);
+    if (!label) return;
     TextStyleDesc style = label->getTextStyle(CtrlStateNormal);
     if (style.horAlign == 1 && style.verAlign == 1) return;
     style.horAlign = 1;
@@ -148,7 +157,7 @@ MOXQLabel* MOXQRibbonGroup::newLabel(QWidget* parent, const QString& text)
 {
     auto* label = new MOXQLabel(parent);
     label->setText(text);
-    centreLabel(label);
+    fitItem(label);
     return label;
 }
 
@@ -186,6 +195,7 @@ MOXQSwitch* MOXQRibbonGroup::newSwitch(QWidget* parent, bool checked)
 {
     auto* sw = new MOXQSwitch(parent);
     sw->setSwitchToLeft(!checked);
+    fitItem(sw);
     return sw;
 }
 

@@ -87,8 +87,9 @@ public:
     static MOXQProgressBar* newProgressBar(QWidget* parent, int value, int min, int max);
     static MOXQSwitch* newSwitch(QWidget* parent, bool checked);
     static QWidget* newSeparator(QWidget* parent);
-    // Ribbon labels are centred both ways, whatever their style aligns.
-    static void centreLabel(MOXQLabel* label);
+    // What a ribbon keeps of an item whatever its style says: labels centred both ways,
+    // switch thumbs that fit the switch's 22-pixel row.
+    static void fitItem(QWidget* item);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -27,3 +27,21 @@ TEST(PageFuzzSeeds, CorpusAndExamplePagesBuildAndRoundTrip)
     }
     EXPECT_GE(count, 3);
 }
+
+// The ribbon fuzz target's corpus (crash inputs saved there included) through its own check.
+TEST(RibbonFuzzSeeds, CorpusKeepsOrBuildsBoundedPages)
+{
+    MOXQtLib::init();
+    const QDir dir(QStringLiteral(GRAPHDECK_SOURCE_DIR "/fuzz/corpus/ribbon"));
+    int count = 0;
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files, QDir::Name)) {
+        QFile file(info.absoluteFilePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        EXPECT_TRUE(fuzztargets::ribbonConfig(reinterpret_cast<const std::uint8_t*>(data.data()),
+                                              std::size_t(data.size())))
+            << info.fileName().toStdString();
+        ++count;
+    }
+    EXPECT_GE(count, 4);
+}
