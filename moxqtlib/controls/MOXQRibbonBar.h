@@ -104,8 +104,8 @@ private:
     void buildFrom(const Json::Value& root);
     QWidget* createItem(const Json::Value& item, QWidget* parent, int& budget);
 
-    MOXQRibbonArea* m_area;
-    MOXQTabWidget* m_tabs;
+    MOXQRibbonArea* m_area = nullptr;
+    MOXQTabWidget* m_tabs = nullptr;
     QVector<QPointer<QWidget>> m_left;
     QVector<QPointer<QWidget>> m_right;
     // Set while the bar moves the tab selection itself.

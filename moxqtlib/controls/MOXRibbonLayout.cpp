@@ -71,7 +71,7 @@ MOXRibbonStrip moxRibbonStripLayout(int width, int tabHeight, int topBarHeight,
                                     const QVector<QSize>& left, const QVector<QSize>& right)
 {
     MOXRibbonStrip strip;
-    width = moxRibbonExtent(width);
+    width = std::max(width, 0);
     const bool topBar = topBarHeight >= 1;
     int s = std::max(moxRibbonExtent(tabHeight), 22);
     if (topBar) s = std::max(s, moxRibbonExtent(topBarHeight));

@@ -4,6 +4,8 @@
 
 #include "ControlTestUtil.h"
 #include "MOXQComboBox.h"
+#include "MOXQLabel.h"
+#include "MOXQProgressBar.h"
 #include "MOXQResourceManager.h"
 #include "MOXQRibbonBar.h"
 #include "MOXQTabWidget.h"
@@ -303,4 +305,47 @@ TEST(RibbonBar, RoundTripKeepsConfigFileAndWritesNoInternalChildren)
     EXPECT_FALSE(written(second.get())["attr"].isMember("configFile"));
     EXPECT_EQ(second->pageCount(), 0);
     EXPECT_EQ(second->currentPage(), -1);
+}
+
+TEST(RibbonBar, PartsTakeTheBarsLooksAndItemsTheirKeys)
+{
+    // Slots 0, 1, 2 and 8 (button Normal) from the "style" member; items added later in code
+    // take the looks too.
+    auto bar = ctltest::controlFrom<MOXQRibbonBar>(ctltest::parsed(
+        R"({"style": [["fillA", 1, 0], ["fillB", 1, 1], ["fillC", 1, 2], ["fillD", 1, 8]]})"));
+    bar->resize(600, 130);
+    ASSERT_TRUE(bar->loadConfigJson(QStringLiteral(R"({"tabs": [{"groups": [{"content": [
+        {"itemType": "progressBar", "value": 40, "showText": false},
+        {"itemType": "label", "text": "L"}]}]}]})")));
+    MOXQRibbonGroup* group = bar->pageAt(0)->getGroup(0);
+    MOXQRibbonPushButton* button = group->addButton(QStringLiteral("B"), MOX_RIBBON_BUTTON_LARGE);
+    MOXQRibbonPanel* panel = group->addVerticalPanel(50);
+    MOXQRibbonRowPanel* rows[] = {panel->addRowPanel(20), panel->addRowPanel(20)};
+    bar->updateLayout();
+
+    const QImage image = ctltest::rendered(bar.get());
+    const QPoint groupPoint = group->mapTo(bar.get(), QPoint(group->width() - 4, 3));
+    const struct
+    {
+        QPoint pos;
+        QColor color;
+    } pixels[] = {
+        {{bar->width() - 3, 10}, QColor(0x11, 0x22, 0x33)},
+        {{bar->width() - 3, 100}, QColor(0x44, 0x55, 0x66)},
+        {groupPoint, QColor(0x77, 0x88, 0x99)},
+        {button->mapTo(bar.get(), QPoint(4, 4)), QColor(0xAA, 0xBB, 0xCC)},
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(image.pixelColor(p.pos), p.color) << p.pos.x() << "," << p.pos.y();
+
+    // The progress bar's own text follows "showText"; ribbon labels are centred.
+    const QVector<QWidget*> items = group->items();
+    EXPECT_FALSE(static_cast<MOXQProgressBar*>(items[0])->getShowText());
+    EXPECT_EQ(static_cast<MOXQLabel*>(items[1])->getTextStyle(CtrlStateNormal).horAlign, 1);
+    // A vertical panel stacks its rows in equal shares of its height, at its fixed width.
+    EXPECT_TRUE(panel->isVertical());
+    EXPECT_EQ(panel->width(), 50);
+    const int share = panel->height() / 2;
+    EXPECT_EQ(rows[0]->geometry(), QRect(0, (share - 20) / 2, 50, 20));
+    EXPECT_EQ(rows[1]->geometry(), QRect(0, share + (share - 20) / 2, 50, 20));
 }
