@@ -218,8 +218,7 @@ void MOXQRibbonBar::buildFrom(const Json::Value& root)
             QVector<QPointer<QWidget>>& list = side[0] == 'l' ? m_left : m_right;
             for (Json::ArrayIndex i = 0; items && i < items->size() && list.size() < kMaxTopBarItems; ++i)
                 if (QWidget* item = createItem(jsonAt(*items, i), this, budget)) {
-                    if (IMOXQWidgetBase* control = moxControlOf(item))
-                        control->getControlBase()->setInternal(true);
+                    MOXQRibbonGroup::markPart(item);
                     item->show();
                     list.append(item);
                 }

@@ -111,6 +111,7 @@ void MOXQRibbonGroup::addItem(QWidget* item)
     if (item->parentWidget() != this) item->setParent(this);
     item->show();
     m_items.append(item);
+    markPart(item);
     if (const MOXQRibbonBar* b = bar()) b->styleItem(item);
     updateGeometry();
     updateLayout(rowCount(), std::max(height() - kRibbonTitleHeight, 0));
@@ -136,6 +137,11 @@ MOXQRadioButton* MOXQRibbonGroup::newRadioButton(QWidget* parent, const QString&
     auto* radio = new MOXQRadioButton(parent);
     radio->setText(text);
     return radio;
+}
+
+void MOXQRibbonGroup::markPart(QWidget* item)
+{
+    if (IMOXQWidgetBase* control = moxControlOf(item)) control->getControlBase()->setInternal(true);
 }
 
 void MOXQRibbonGroup::fitItem(QWidget* item)

@@ -87,6 +87,9 @@ public:
     static MOXQProgressBar* newProgressBar(QWidget* parent, int value, int min, int max);
     static MOXQSwitch* newSwitch(QWidget* parent, bool checked);
     static QWidget* newSeparator(QWidget* parent);
+    // Items are parts of the bar (it builds them from its configuration): never written under
+    // "child" or taken for a page's own controls.
+    static void markPart(QWidget* item);
     // What a ribbon keeps of an item whatever its style says: labels centred both ways,
     // switch thumbs that fit the switch's 22-pixel row.
     static void fitItem(QWidget* item);

@@ -23,6 +23,7 @@ void MOXQRibbonRowPanel::addItem(QWidget* item)
     if (item->parentWidget() != this) item->setParent(this);
     item->show();
     m_items.append(item);
+    MOXQRibbonGroup::markPart(item);
     if (const MOXQRibbonBar* bar = MOXQRibbonBar::barOf(this)) bar->styleItem(item);
     updateGeometry();
     updateLayout();

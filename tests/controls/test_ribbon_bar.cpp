@@ -224,6 +224,9 @@ TEST(RibbonBar, ConfigurationBuildsPagesAndSkipsWhatDoesNotFit)
     EXPECT_EQ(bar.pageAt(1)->getGroup(0)->groupText(), "Group");
     const QVector<QWidget*> items = bar.pageAt(0)->getGroup(0)->items();
     ASSERT_EQ(items.size(), 6);
+    // The items are the bar's parts, never taken for a page's own controls.
+    for (QWidget* item : items)
+        EXPECT_TRUE(moxControlOf(item)->getControlBase()->isInternal());
     EXPECT_EQ(static_cast<QPushButton*>(items[0])->text(), "Paste v");
     EXPECT_EQ(static_cast<QPushButton*>(items[5])->text(), "Menu v");
     EXPECT_EQ(static_cast<QComboBox*>(items[3])->count(), 3);
