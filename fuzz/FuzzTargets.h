@@ -22,5 +22,11 @@ bool archive(const std::uint8_t* data, std::size_t size);
 // (pageFileSetUp does that for a fuzzer process).
 bool pageFile(const std::uint8_t* data, std::size_t size);
 void pageFileSetUp(int* argc, char*** argv);
+// A ribbon configuration either leaves the bar's pages as they were (text that is not a JSON
+// object) or builds pages within the bounds whose groups are as wide as their columns; the bar
+// then still minimises and restores. Needs a QApplication with the library started
+// (ribbonConfigSetUp does that for a fuzzer process).
+bool ribbonConfig(const std::uint8_t* data, std::size_t size);
+void ribbonConfigSetUp(int* argc, char*** argv);
 
 } // namespace fuzztargets

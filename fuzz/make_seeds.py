@@ -56,3 +56,19 @@ write("archive", "stored.zip", archive(ENTRIES, zipfile.ZIP_STORED))
 write("archive", "deflated.zip", archive(ENTRIES, zipfile.ZIP_DEFLATED))
 write("archive", "names.zip", archive([("../../up.txt", "x"), ("a\\B.txt", "y"), ("./c", "z")],
                                       zipfile.ZIP_DEFLATED))
+
+# Ribbon configurations: the example one, and the shapes a hand-written file gets wrong.
+with open(os.path.join(os.path.dirname(root), "..", "examples", "pages", "deck-theme",
+                       "ribbon.json"), encoding="utf-8") as f:
+    write("ribbon", "example.json", f.read())
+write("ribbon", "wrong-types.json",
+      '{"tabHeight": "30", "topBar": [], "tabs": [3, {"name": 5, "groups": {"content": []}},'
+      ' {"groups": [[], {"content": [{"itemType": 1}, {"itemType": "comboBox", "items": 5,'
+      ' "currentIndex": 1e300}, {"itemType": "spinBox", "min": 50, "max": -50, "value": "x"},'
+      ' {"itemType": "progressBar", "min": -1e12, "value": 1e12}, {"itemType": "hologram"},'
+      ' {"itemType": "smallButton", "width": -3, "height": 1e9, "enabled": 0}]}]}]}')
+write("ribbon", "top-bar.json",
+      '{"topBarHeight": 0, "groupRowCount": 0, "tabItemWidth": -9, "topBar": {"height": 2e9,'
+      ' "left": [{"itemType": "separator"}, {"itemType": "label", "text": ""}],'
+      ' "right": [{"itemType": "switch", "checked": true}, {"itemType": "lineEdit"}]}}')
+write("ribbon", "not-an-object.json", '[{"tabs": []}]')

@@ -18,6 +18,7 @@
 #include "MOXQPropertyList.h"
 #include "MOXQPushButton.h"
 #include "MOXQRadioButton.h"
+#include "MOXQRibbonBar.h"
 #include "MOXQScrollBar.h"
 #include "MOXQScrollView.h"
 #include "MOXQSlider.h"
@@ -79,6 +80,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtpicture", &MOXQImage::createMOXQImage, MOXQImage::getProps());
     moxRegisterQtControl("qtproperty", &MOXQPropertyList::createMOXQPropertyList,
                          MOXQPropertyList::getProps());
+    moxRegisterQtControl("qtribbonbar", &MOXQRibbonBar::createMOXQRibbonBar,
+                         MOXQRibbonBar::getProps());
 
     // Aliases: "canvas", "scrollbar", "container", "scrollview", "picture", "image", "button",
     // "menubar", "label"; then the default-control names "checkbox", "label", "listview",

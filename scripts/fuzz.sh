@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan + UBSan) into build-fuzz and runs each for a given
 # time, one after the other.
-#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: style theme language archive page
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     targets: style theme language archive page ribbon
 # FUZZ_RUNS=N stops each target after N executions instead (the time still caps it).
 # New inputs go to build-fuzz/corpus/<target>; crashes to build-fuzz/artifacts/<target>-*.
 # Copy a fixed crash input into fuzz/corpus/<target>/ so the test suite replays it.
@@ -10,7 +10,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(style theme language archive page)
+[ ${#targets[@]} -eq 0 ] && targets=(style theme language archive page ribbon)
 build="$root/build-fuzz"
 jobs="${GRAPHDECK_JOBS:-2}"
 
