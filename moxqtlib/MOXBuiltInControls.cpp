@@ -28,6 +28,7 @@
 #include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
 #include "MOXQTextEdit.h"
+#include "MOXQTreeView.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -60,6 +61,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
     moxRegisterQtControl("qtlist", &MOXQList::createMOXQList, MOXQList::getProps());
+    moxRegisterQtControl("qttree", &MOXQTreeView::createMOXQTreeView, MOXQTreeView::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
                          MOXQGroupBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
@@ -101,6 +103,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
     moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
+    moxRegisterDefaultControl("tree", &MOXQTreeView::createMOXQTreeView);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);
