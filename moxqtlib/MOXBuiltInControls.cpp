@@ -27,6 +27,7 @@
 #include "MOXQStackContainer.h"
 #include "MOXQSwitch.h"
 #include "MOXQTabWidget.h"
+#include "MOXQTableView.h"
 #include "MOXQTextEdit.h"
 #include "MOXQTreeView.h"
 #include "MOXQtLib.h"
@@ -62,6 +63,8 @@ void moxRegisterBuiltInControls()
                          MOXQComboBox::getProps());
     moxRegisterQtControl("qtlist", &MOXQList::createMOXQList, MOXQList::getProps());
     moxRegisterQtControl("qttree", &MOXQTreeView::createMOXQTreeView, MOXQTreeView::getProps());
+    moxRegisterQtControl("qtdatagrid", &MOXQTableView::createMOXQTableView,
+                         MOXQTableView::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
                          MOXQGroupBox::getProps());
     moxRegisterDefaultControl("qtspinbox", &MOXQSpinBox::createMOXQSpinBox);
@@ -104,6 +107,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
     moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
     moxRegisterDefaultControl("tree", &MOXQTreeView::createMOXQTreeView);
+    moxRegisterDefaultControl("datagrid", &MOXQTableView::createMOXQTableView);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);
     moxRegisterDefaultControl("dnumedit", &MOXQSpinBox::createMOXQSpinBox);

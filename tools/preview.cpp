@@ -28,6 +28,7 @@
 #include "ToolSupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -68,6 +69,8 @@ bool parseSize(const QString& text, QSize& size)
 // centre, then lets a button's hover fade run to its end.
 void pointAt(QWidget* widget, bool press)
 {
+    // A scroll area takes the mouse through its viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) widget = area->viewport();
     const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
     const QPointF global(widget->mapToGlobal(local.toPoint()));
     const QPointF inWindow(widget->mapTo(widget->window(), local.toPoint()));
