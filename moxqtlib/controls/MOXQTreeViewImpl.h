@@ -71,10 +71,10 @@ public:
     const TextStyleDesc& getItemTextStyle(int state) const { return m_items.getTextStyle(state); }
     const MOXQItemLooks& itemLooks() const { return m_items; }
     // Stored only: the header stays hidden.
-    void setHeaderBgStyle(int state, const FillStyle& style) { m_headerBackgrounds.set(state, style); }
-    const FillStyle& getHeaderBgStyle(int state) const { return m_headerBackgrounds.get(state); }
-    void setHeaderTextStyle(int state, const TextStyleDesc& style) { m_headerTexts.set(state, style); }
-    const TextStyleDesc& getHeaderTextStyle(int state) const { return m_headerTexts.get(state); }
+    void setHeaderBgStyle(int state, const FillStyle& style) { m_headers.setBackground(state, style); }
+    const FillStyle& getHeaderBgStyle(int state) const { return m_headers.getBackground(state); }
+    void setHeaderTextStyle(int state, const TextStyleDesc& style) { m_headers.setTextStyle(state, style); }
+    const TextStyleDesc& getHeaderTextStyle(int state) const { return m_headers.getTextStyle(state); }
 
     // The stored height, 0 to kMaxItemHeight (negative counts as 0); rowHeight() is what rows
     // get: the stored height, or 20 for 0.
@@ -115,8 +115,7 @@ private:
     int m_itemHeight = 0;
     FillStyle m_background;
     MOXQItemLooks m_items{MOXQItemLooks::SelectionFirst};
-    MOXStateRecords<FillStyle> m_headerBackgrounds;
-    MOXStateRecords<TextStyleDesc> m_headerTexts;
+    MOXQItemLooks m_headers;
     MOXScrollBarLooks m_bars;
     QPointer<QStandardItemModel> m_demoModel;
     QPointer<QStandardItemModel> m_itemsModel;
