@@ -2,6 +2,7 @@
 
 #include "MOXQTreeConerWidget.h"
 #include "MOXQTreeViewItemDelegate.h"
+#include "MOXViewportBackground.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -39,21 +40,8 @@ ControlInfo MOXQTreeView::getProps()
 
 bool MOXQTreeView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == viewport()) {
-        switch (event->type()) {
-        case QEvent::Paint:
-            impl()->paintBackground(viewport());
-            break;
-        // Qt takes the opaque mark away again as the viewport is polished and shown.
-        case QEvent::Polish:
-        case QEvent::StyleChange:
-        case QEvent::Show:
-            impl()->updateViewportOpacity();
-            break;
-        default:
-            break;
-        }
-    }
+    if (watched == viewport())
+        MOXViewportBackground::filter(viewport(), event, impl()->getBackground(0));
     return QTreeView::eventFilter(watched, event);
 }
 

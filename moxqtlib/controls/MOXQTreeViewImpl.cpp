@@ -2,9 +2,9 @@
 
 #include "MOXJson.h"
 #include "MOXKey.h"
-#include "MOXQListImpl.h"
 #include "MOXQStylePainter.h"
 #include "MOXQtLib.h"
+#include "MOXViewportBackground.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -142,8 +142,7 @@ void MOXQTreeViewImpl::drawControl(QPainter* painter, const QRect& rect)
 
 void MOXQTreeViewImpl::paintBackground(QWidget* widget) const
 {
-    QPainter painter(widget);
-    drawFillStyle(&painter, m_background, 0, 0, widget->width(), widget->height());
+    MOXViewportBackground::paint(widget, m_background);
 }
 
 void MOXQTreeViewImpl::setBackground(int, const FillStyle& style)
@@ -288,9 +287,7 @@ MOXQTreeItemEntries MOXQTreeViewImpl::getItemEntries() const
 
 void MOXQTreeViewImpl::updateViewportOpacity() const
 {
-    if (QTreeView* t = tree())
-        t->viewport()->setAttribute(Qt::WA_OpaquePaintEvent,
-                                    MOXQListImpl::coversOpaque(m_background));
+    if (QTreeView* t = tree()) MOXViewportBackground::updateOpacity(t->viewport(), m_background);
 }
 
 void MOXQTreeViewImpl::keysRead()
