@@ -30,6 +30,7 @@
 #include "MOXQTabWidget.h"
 #include "MOXQTableView.h"
 #include "MOXQTextEdit.h"
+#include "MOXQTreeView.h"
 #include "MOXQtLib.h"
 
 namespace MOXQtLib {
@@ -62,6 +63,7 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtcombobox", &MOXQComboBox::createMOXQComboBox,
                          MOXQComboBox::getProps());
     moxRegisterQtControl("qtlist", &MOXQList::createMOXQList, MOXQList::getProps());
+    moxRegisterQtControl("qttree", &MOXQTreeView::createMOXQTreeView, MOXQTreeView::getProps());
     moxRegisterQtControl("qtdatagrid", &MOXQTableView::createMOXQTableView,
                          MOXQTableView::getProps());
     moxRegisterQtControl("qtgroupbox", &MOXQGroupBox::createMOXQGroupBox,
@@ -107,6 +109,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
     moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
+    moxRegisterDefaultControl("tree", &MOXQTreeView::createMOXQTreeView);
     moxRegisterDefaultControl("datagrid", &MOXQTableView::createMOXQTableView);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);

@@ -1,6 +1,7 @@
 #include "MOXQList.h"
 
 #include "MOXQListItemDelegate.h"
+#include "MOXViewportBackground.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -44,22 +45,8 @@ bool MOXQList::event(QEvent* event)
 bool MOXQList::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == viewport()) {
-        switch (event->type()) {
-        case QEvent::Paint:
-            impl()->paintViewport(viewport());
-            break;
-        case QEvent::Leave:
-            impl()->setHoverRow(-1);
-            break;
-        // Qt takes the opaque mark away again as the viewport is polished and shown.
-        case QEvent::Polish:
-        case QEvent::StyleChange:
-        case QEvent::Show:
-            impl()->updateViewportOpacity();
-            break;
-        default:
-            break;
-        }
+        MOXViewportBackground::filter(viewport(), event, impl()->getBackground(0));
+        if (event->type() == QEvent::Leave) impl()->setHoverRow(-1);
     }
     return QListWidget::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "MOXKey.h"
 #include "MOXQStylePainter.h"
 #include "MOXQtLib.h"
+#include "MOXViewportBackground.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -103,12 +104,6 @@ void MOXQListImpl::drawControl(QPainter* painter, const QRect& rect)
     drawFillStyle(painter, m_background, rect);
 }
 
-void MOXQListImpl::paintViewport(QWidget* viewport)
-{
-    QPainter painter(viewport);
-    drawFillStyle(&painter, m_background, 0, 0, viewport->width(), viewport->height());
-}
-
 void MOXQListImpl::resizeControl()
 {
     QListWidget* l = list();
@@ -143,18 +138,9 @@ void MOXQListImpl::setBackground(int, const FillStyle& style)
     if (QListWidget* l = list()) l->viewport()->update();
 }
 
-bool MOXQListImpl::coversOpaque(const FillStyle& style)
-{
-    const FillRes& fill = style.fillRes;
-    return style.valid && style.fillWithColor && fill.round <= 0 && fill.color.alpha() == 255 &&
-           (!fill.gradient || fill.gradientEndColor.alpha() == 255) &&
-           (!fill.border || fill.borderSize <= 0 || fill.borderColor.alpha() == 255);
-}
-
 void MOXQListImpl::updateViewportOpacity() const
 {
-    if (QListWidget* l = list())
-        l->viewport()->setAttribute(Qt::WA_OpaquePaintEvent, coversOpaque(m_background));
+    if (QListWidget* l = list()) MOXViewportBackground::updateOpacity(l->viewport(), m_background);
 }
 
 void MOXQListImpl::setItemBackground(int state, const FillStyle& style)

@@ -43,7 +43,6 @@ public:
 
     // The background over `rect` of the control, or over the whole viewport before the items.
     void drawControl(QPainter* painter, const QRect& rect) override;
-    void paintViewport(QWidget* viewport);
     // Inside the designer's emulator host a list without items gets 20 sample items, once;
     // they are never written.
     void resizeControl() override;
@@ -51,8 +50,6 @@ public:
     // One background whatever the state.
     void setBackground(int state, const FillStyle& style);
     const FillStyle& getBackground(int) const { return m_background; }
-    // Whether `style` paints every pixel of a rectangle opaque.
-    static bool coversOpaque(const FillStyle& style);
     // A viewport the background covers whole is marked opaque, so Qt scrolls it by moving
     // pixels and paints only the strip that comes into view.
     void updateViewportOpacity() const;

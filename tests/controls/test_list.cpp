@@ -8,6 +8,7 @@
 #include "MOXQList.h"
 #include "MOXQResourceManager.h"
 #include "MOXQtLib.h"
+#include "MOXViewportBackground.h"
 #include "TestSupport.h"
 
 #include <QPainter>
@@ -309,7 +310,7 @@ TEST(List, ViewportIsOpaqueOnlyUnderABackgroundThatCoversIt)
     for (const Case& c : cases) {
         FillStyle style;
         c.change(style);
-        EXPECT_EQ(MOXQListImpl::coversOpaque(style), c.opaque);
+        EXPECT_EQ(MOXViewportBackground::coversOpaque(style), c.opaque);
         list.setBackground(CommonCtrlStateNormal, style);
         list.hide();
         list.show();

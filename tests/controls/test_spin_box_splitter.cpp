@@ -7,6 +7,7 @@
 #include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQList.h"
+#include "MOXQTreeView.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
 #include "MOXQScrollView.h"
@@ -69,6 +70,8 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"qtscrollview", &MOXQScrollView::staticMetaObject, true},
                  {"qtlist", &MOXQList::staticMetaObject, true},
                  {"list", &MOXQList::staticMetaObject, false},
+                 {"qttree", &MOXQTreeView::staticMetaObject, true},
+                 {"tree", &MOXQTreeView::staticMetaObject, false},
                  {"scrollview", &MOXQScrollView::staticMetaObject, false},
                  {"qttext", &MOXQTextEdit::staticMetaObject, true},
                  {"qtlabelex", &MOXQLabelEx::staticMetaObject, false}};
