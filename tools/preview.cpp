@@ -257,7 +257,9 @@ int main(int argc, char** argv)
     // A still image shows charts as their entry animations end, not at some frame on the way.
     for (MOXQChartBase* chart : window.findChildren<MOXQChartBase*>())
         chart->setAnimationEnabled(false);
-    QApplication::processEvents();
+    // Expose and font changes come back from the display at their own pace: wait them out, so
+    // the same page always gives the same picture.
+    toolsupport::settle(300);
     QStringList hovered = parser.values(hover);
     QStringList pressed = parser.values(press);
     QStringList checked = parser.values(check);
@@ -281,6 +283,7 @@ int main(int argc, char** argv)
         pointAt(named(name), true);
     for (const Drag& drag : drags)
         dragAcross(named(drag.name), drag.from, drag.to);
+    toolsupport::settle(100);
     const QImage image = toolsupport::windowImage(&window);
     window.hide();
     QApplication::processEvents();
