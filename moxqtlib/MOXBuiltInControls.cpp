@@ -13,6 +13,7 @@
 #include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQList.h"
+#include "MOXQListView.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPropertyList.h"
@@ -47,6 +48,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtmenubar", &MOXQMenuBar::createMOXQMenuBar, MOXQMenuBar::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtcheckbox", &MOXQCheckBox::createMOXQCheckBox, MOXQCheckBox::getProps());
+    moxRegisterQtControl("qtlistview", &MOXQListView::createMOXQListView, MOXQListView::getProps(),
+                         false);
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
                          MOXQProgressBar::getProps());
     moxRegisterQtControl("qtradiobox", &MOXQRadioButton::createMOXQRadioButton,
@@ -92,6 +95,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("menubar", &MOXQMenuBar::createMOXQMenuBar);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("checkbox", &MOXQCheckBox::createMOXQCheckBox);
+    moxRegisterDefaultControl("listview", &MOXQListView::createMOXQListView);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
     moxRegisterDefaultControl("radio", &MOXQRadioButton::createMOXQRadioButton);
     moxRegisterDefaultControl("radiobox", &MOXQRadioButton::createMOXQRadioButton);
@@ -100,6 +104,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
+    moxRegisterDefaultControl("templateList", &MOXQListView::createMOXQListView);
     moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
     moxRegisterDefaultControl("groupbox", &MOXQGroupBox::createMOXQGroupBox);
     moxRegisterDefaultControl("spinbox", &MOXQSpinBox::createMOXQSpinBox);

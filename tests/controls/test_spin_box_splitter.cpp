@@ -7,6 +7,7 @@
 #include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQList.h"
+#include "MOXQListView.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
 #include "MOXQScrollView.h"
@@ -71,7 +72,10 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"list", &MOXQList::staticMetaObject, false},
                  {"scrollview", &MOXQScrollView::staticMetaObject, false},
                  {"qttext", &MOXQTextEdit::staticMetaObject, true},
-                 {"qtlabelex", &MOXQLabelEx::staticMetaObject, false}};
+                 {"qtlabelex", &MOXQLabelEx::staticMetaObject, false},
+                 {"qtlistview", &MOXQListView::staticMetaObject, true},
+                 {"listview", &MOXQListView::staticMetaObject, false},
+                 {"templateList", &MOXQListView::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;
