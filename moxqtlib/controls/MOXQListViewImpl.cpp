@@ -426,7 +426,7 @@ void MOXQListViewImpl::mouseMove(const QPoint& pos, bool buttonDown)
         v->viewport()->setCursor(Qt::IBeamCursor);
     else
         v->viewport()->unsetCursor();
-    setHover(element ? index.row() : -1, element);
+    setHover(index.isValid() ? index.row() : -1, element);
 }
 
 QWidget* MOXQListViewImpl::mousePress(const QPoint& pos)

@@ -117,6 +117,7 @@ public:
     QWidget* mousePress(const QPoint& pos);
     void mouseRelease();
     void mouseLeave();
+    // The item under the mouse (-1 for none), drawn Hot, and the template control under it.
     int hoverRow() const { return m_hoverRow; }
     QWidget* hoverElement() const { return m_hoverElement; }
     int pressRow() const { return m_pressRow; }

@@ -158,6 +158,15 @@ TEST(ListView, ElementStatesAreDrawnHotAndRestoredAfterStamping)
     f.image();
     EXPECT_EQ(a->getState(), CtrlStateDisable);
     ctltest::sendMouse(f.view->viewport(), ctltest::Mouse::Release, QPoint(20, 45));
+    // Over the item but no control: the item is Hot, no control is.
+    f.view->setItemBackground(CtrlStateAll, fill(Qt::darkGray));
+    f.view->setItemBackground(CtrlStateHot, fill(Qt::gray));
+    ctltest::sendMouse(f.view->viewport(), ctltest::Mouse::Move, QPoint(5, 75));
+    EXPECT_EQ(f.view->impl()->hoverRow(), 2);
+    EXPECT_EQ(f.view->impl()->hoverElement(), nullptr);
+    const QImage image = f.image();
+    EXPECT_EQ(image.pixelColor(5, 75), QColor(Qt::gray));
+    EXPECT_EQ(image.pixelColor(5, 45), QColor(Qt::darkGray));
     ctltest::sendMouse(f.view->viewport(), ctltest::Mouse::Leave);
     EXPECT_EQ(f.view->impl()->hoverRow(), -1);
 }
