@@ -143,6 +143,7 @@ void MOXQListViewImpl::setItemTemplate(QWidget* widget)
 {
     forgetRows();
     m_elements.clear();
+    m_entryBase.clear();
     m_template = widget;
     m_stampedSize = QSize();
     if (widget) {
@@ -234,6 +235,7 @@ void MOXQListViewImpl::setItemEntries(const QStringList& entries)
     QListView* v = view();
     if (!v) return;
     m_entries.clear();
+    m_entryBase.clear();
     m_entries.reserve(size_t(entries.size()));
     for (const QString& text : entries) {
         Json::Value member;
@@ -256,27 +258,59 @@ QStringList MOXQListViewImpl::getItemEntries() const
     return out;
 }
 
+namespace {
+
+// What an item gives a template control: a bare text is what it shows, an object is read as
+// the control's own.
+Json::Value entryObject(const Json::Value& value)
+{
+    if (!value.isString()) return value;
+    Json::Value object(Json::objectValue);
+    object["attr"]["text"] = value;
+    return object;
+}
+
+} // namespace
+
 void MOXQListViewImpl::applyEntry(int row)
 {
     if (row < 0 || size_t(row) >= m_entries.size()) return;
     const Json::Value& entry = m_entries[size_t(row)];
-    for (const std::string& name : entry.getMemberNames()) {
-        const QString objectName = QString::fromStdString(name);
-        for (const QPointer<QWidget>& element : m_elements) {
-            if (!element || element->objectName() != objectName) continue;
-            MOXQWidgetBaseImpl* impl = MOXQWidgetBaseImpl::fromWidget(element);
-            if (!impl) continue;
-            Json::Value value = entry[name];
-            // A bare text is what the control shows.
-            if (value.isString()) {
-                Json::Value object(Json::objectValue);
-                object["attr"]["text"] = value;
-                value = object;
+    if (m_entryBase.empty()) {
+        // Every control any item names, with the "attr" members the items set, as it stands.
+        for (const Json::Value& item : m_entries)
+            for (const std::string& name : item.getMemberNames()) {
+                const Json::Value given = entryObject(item[name]);
+                Json::Value& base = m_entryBase[name];
+                if (!base.isObject()) base = Json::Value(Json::objectValue);
+                if (given.isObject() && given["attr"].isObject())
+                    for (const std::string& key : given["attr"].getMemberNames())
+                        base["attr"][key] = Json::Value();
             }
-            if (!value.isObject()) continue;
-            Json::Value* read = &value;
-            impl->serializeJson(read, true);
+        for (auto& [name, base] : m_entryBase) {
+            MOXQWidgetBaseImpl* impl = nullptr;
+            for (const QPointer<QWidget>& element : m_elements)
+                if (element && element->objectName() == QString::fromStdString(name))
+                    impl = MOXQWidgetBaseImpl::fromWidget(element);
+            Json::Value now(Json::objectValue);
+            Json::Value* written = &now;
+            if (impl) impl->serializeJson(written, false);
+            if (!base["attr"].isObject()) continue;
+            // A member left out of what a control writes holds its empty value.
+            for (const std::string& key : base["attr"].getMemberNames())
+                base["attr"][key] = now["attr"].isMember(key) ? now["attr"][key] : Json::Value("");
         }
+    }
+    for (const QPointer<QWidget>& element : m_elements) {
+        if (!element) continue;
+        const std::string name = element->objectName().toStdString();
+        const auto base = m_entryBase.find(name);
+        if (base == m_entryBase.end()) continue;
+        MOXQWidgetBaseImpl* impl = MOXQWidgetBaseImpl::fromWidget(element);
+        Json::Value value = entry.isMember(name) ? entryObject(entry[name]) : base->second;
+        if (!impl || !value.isObject()) continue;
+        Json::Value* read = &value;
+        impl->serializeJson(read, true);
     }
 }
 

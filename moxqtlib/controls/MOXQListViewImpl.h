@@ -20,6 +20,8 @@
 #include <QVector>
 
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 class QListView;
@@ -173,6 +175,9 @@ private:
     MOXScrollBarLooks m_bars;
 
     std::vector<Json::Value> m_entries;
+    // Per template control the items name: what it showed before any item, given back to
+    // items that leave it out.
+    std::map<std::string, Json::Value> m_entryBase;
     QPointer<QStandardItemModel> m_entriesModel;
     QPointer<QStandardItemModel> m_demoModel;
     QPointer<QAbstractItemModel> m_watched;

@@ -5,6 +5,7 @@
 
 #include "ControlTestUtil.h"
 #include "MOXQContainer.h"
+#include "MOXQLabel.h"
 #include "MOXQLabelEx.h"
 #include "MOXQListView.h"
 #include "MOXQPageFile.h"
@@ -316,9 +317,9 @@ TEST(ListView, JsonRoundTripAndAPageChildContainerBecomesTheTemplate)
         host.resize(300, 200);
         Json::Value page = parsed(R"({"elements": [{"type": "qtcontainer", "child": [
             {"type": "TYPE", "name": "cards", "w": 300, "h": 200,
-             "attr": {"itemHeight": 40, "items": [{"title": "Alpha"}, {"title": "Beta"}]},
+             "attr": {"itemHeight": 40, "items": [{"title": "Alpha"}, {"title": "Beta"}, {}]},
              "child": [{"type": "qtcontainer", "name": "card", "attr": {"childLayout": 0},
-                        "child": [{"type": "qtlabel", "name": "title", "h": 30}]}]}]}]})");
+                        "child": [{"type": "qtlabel", "name": "title", "h": 30, "attr": {"text": "Plain"}}]}]}]}]})");
         page["elements"][0]["child"][0]["type"] = type;
         moxCreatePageFromJson(&host, page);
         auto* list = host.findChild<MOXQListView*>("cards");
@@ -332,6 +333,12 @@ TEST(ListView, JsonRoundTripAndAPageChildContainerBecomesTheTemplate)
         EXPECT_EQ(list->impl()->elementAt(second, item.center()),
                   host.findChild<QWidget*>("title"))
             << type;
+        // An item that leaves a control out shows what the template holds.
+        auto* title = host.findChild<MOXQLabel*>("title");
+        list->impl()->stamp(list->model()->index(0, 0), item.size());
+        EXPECT_EQ(title->getText(), "Alpha") << type;
+        list->impl()->stamp(list->model()->index(2, 0), item.size());
+        EXPECT_EQ(title->getText(), "Plain") << type;
         // The template is written back as the view's child.
         EXPECT_EQ(written(list)["child"][0]["name"].asString(), "card") << type;
     }
