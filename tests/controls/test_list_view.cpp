@@ -333,6 +333,13 @@ TEST(ListView, JsonRoundTripAndAPageChildContainerBecomesTheTemplate)
         EXPECT_EQ(list->impl()->elementAt(second, item.center()),
                   host.findChild<QWidget*>("title"))
             << type;
+        // A plain label draws its text into every item.
+        QImage image(list->viewport()->size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        list->viewport()->render(&image);
+        const auto dark = [](const QColor& c) { return c.lightness() < 128; };
+        EXPECT_GT(ctltest::countPixels(image, dark, list->visualRect(list->model()->index(0, 0))), 10)
+            << type;
         // An item that leaves a control out shows what the template holds.
         auto* title = host.findChild<MOXQLabel*>("title");
         list->impl()->stamp(list->model()->index(0, 0), item.size());
