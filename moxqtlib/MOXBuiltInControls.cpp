@@ -13,6 +13,7 @@
 #include "MOXQLabelEx.h"
 #include "MOXQLineEdit.h"
 #include "MOXQList.h"
+#include "MOXQListView.h"
 #include "MOXQMenuBar.h"
 #include "MOXQProgressBar.h"
 #include "MOXQPropertyList.h"
@@ -50,6 +51,8 @@ void moxRegisterBuiltInControls()
     moxRegisterQtControl("qtmenubar", &MOXQMenuBar::createMOXQMenuBar, MOXQMenuBar::getProps());
     moxRegisterQtControl("qtlabel", &MOXQLabel::createMOXQLabel, MOXQLabel::getProps());
     moxRegisterQtControl("qtcheckbox", &MOXQCheckBox::createMOXQCheckBox, MOXQCheckBox::getProps());
+    moxRegisterQtControl("qtlistview", &MOXQListView::createMOXQListView, MOXQListView::getProps(),
+                         false);
     moxRegisterQtControl("qtprogressbar", &MOXQProgressBar::createMOXQProgressBar,
                          MOXQProgressBar::getProps());
     moxRegisterQtControl("qtradiobox", &MOXQRadioButton::createMOXQRadioButton,
@@ -100,6 +103,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("menubar", &MOXQMenuBar::createMOXQMenuBar);
     moxRegisterDefaultControl("label", &MOXQLabel::createMOXQLabel);
     moxRegisterDefaultControl("checkbox", &MOXQCheckBox::createMOXQCheckBox);
+    moxRegisterDefaultControl("listview", &MOXQListView::createMOXQListView);
     moxRegisterDefaultControl("progressbar", &MOXQProgressBar::createMOXQProgressBar);
     moxRegisterDefaultControl("radio", &MOXQRadioButton::createMOXQRadioButton);
     moxRegisterDefaultControl("radiobox", &MOXQRadioButton::createMOXQRadioButton);
@@ -108,6 +112,7 @@ void moxRegisterBuiltInControls()
     moxRegisterDefaultControl("tab", &MOXQTabWidget::createMOXQTabWidget);
     moxRegisterDefaultControl("dedit", &MOXQLineEdit::createMOXQLineEdit);
     moxRegisterDefaultControl("combobox", &MOXQComboBox::createMOXQComboBox);
+    moxRegisterDefaultControl("templateList", &MOXQListView::createMOXQListView);
     moxRegisterDefaultControl("list", &MOXQList::createMOXQList);
     moxRegisterDefaultControl("tree", &MOXQTreeView::createMOXQTreeView);
     moxRegisterDefaultControl("datagrid", &MOXQTableView::createMOXQTableView);

@@ -66,6 +66,11 @@ void MOXQLabelImpl::setText(const QString& text)
     showCaption();
 }
 
+void MOXQLabelImpl::drawControl(QPainter* painter, const QRect& rect)
+{
+    if (painter) drawText(painter, getText(), m_normalStyle, rect);
+}
+
 QString MOXQLabelImpl::getText() const
 {
     const QLabel* l = label();

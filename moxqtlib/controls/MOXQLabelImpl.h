@@ -23,6 +23,10 @@ public:
 
     static const MOXKeyTable& keys();
 
+    // The text in the normal style over `rect`. The label's own paint event is QLabel's; views
+    // that draw controls into their items (the template list) come here.
+    void drawControl(QPainter* painter, const QRect& rect) override;
+
     // "|->key" texts are language keys, shown translated.
     void setText(const QString& text);
     // The full text, never its elided form.

@@ -8,6 +8,7 @@
 #include "MOXQLineEdit.h"
 #include "MOXQList.h"
 #include "MOXQTreeView.h"
+#include "MOXQListView.h"
 #include "MOXQProgressBar.h"
 #include "MOXQScrollBar.h"
 #include "MOXQScrollView.h"
@@ -74,7 +75,10 @@ TEST(BuiltInNames, CreateTheirClassAndOnlyRecordsHaveInformation)
                  {"tree", &MOXQTreeView::staticMetaObject, false},
                  {"scrollview", &MOXQScrollView::staticMetaObject, false},
                  {"qttext", &MOXQTextEdit::staticMetaObject, true},
-                 {"qtlabelex", &MOXQLabelEx::staticMetaObject, false}};
+                 {"qtlabelex", &MOXQLabelEx::staticMetaObject, false},
+                 {"qtlistview", &MOXQListView::staticMetaObject, true},
+                 {"listview", &MOXQListView::staticMetaObject, false},
+                 {"templateList", &MOXQListView::staticMetaObject, false}};
     for (const Case& c : cases) {
         std::unique_ptr<QWidget> w(moxCreateDefaultControl(c.name, nullptr));
         ASSERT_NE(w, nullptr) << c.name;
