@@ -7,10 +7,10 @@
 
 #include "MOXQList.h"
 #include "MOXQtLib.h"
+#include "ViewBench.h"
 
 #include <QApplication>
 #include <QListWidget>
-#include <QScrollBar>
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -50,24 +50,12 @@ template <class List> QListWidget* filledList(int count)
 
 template <class List> void BM_Repaint(benchmark::State& state)
 {
-    QListWidget* list = filledList<List>(int(state.range(0)));
-    for (auto _ : state)
-        list->viewport()->repaint();
-    state.counters["items"] = double(state.range(0));
+    viewbench::repaint(state, filledList<List>(int(state.range(0))), "items");
 }
 
 template <class List> void BM_ScrollStep(benchmark::State& state)
 {
-    QListWidget* list = filledList<List>(int(state.range(0)));
-    QScrollBar* bar = list->verticalScrollBar();
-    int direction = 1;
-    for (auto _ : state) {
-        bar->setValue(bar->value() + direction * bar->singleStep());
-        direction = -direction;
-        QApplication::processEvents();
-    }
-    state.counters["items"] = double(state.range(0));
-    state.counters["step"] = bar->singleStep();
+    viewbench::scrollStep(state, filledList<List>(int(state.range(0))), "items");
 }
 
 BENCHMARK_TEMPLATE(BM_Repaint, MOXQList)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
@@ -82,11 +70,7 @@ BENCHMARK_TEMPLATE(BM_ScrollStep, QListWidget)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    init();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    g_lists.clear();
-    return 0;
+    return viewbench::run(argc, argv, [] {
+        g_lists.clear();
+    });
 }

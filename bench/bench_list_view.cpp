@@ -12,9 +12,9 @@
 #include "MOXQListView.h"
 #include "MOXQPushButton.h"
 #include "MOXQtLib.h"
+#include "ViewBench.h"
 
 #include <QApplication>
-#include <QScrollBar>
 #include <QStandardItemModel>
 #include <benchmark/benchmark.h>
 
@@ -66,24 +66,12 @@ MOXQListView* filledView(int count)
 
 void BM_ListViewRepaint(benchmark::State& state)
 {
-    MOXQListView* view = filledView(int(state.range(0)));
-    for (auto _ : state)
-        view->viewport()->repaint();
-    state.counters["items"] = double(state.range(0));
+    viewbench::repaint(state, filledView(int(state.range(0))), "items");
 }
 
 void BM_ListViewScrollStep(benchmark::State& state)
 {
-    MOXQListView* view = filledView(int(state.range(0)));
-    QScrollBar* bar = view->verticalScrollBar();
-    int direction = 1;
-    for (auto _ : state) {
-        bar->setValue(bar->value() + direction * bar->singleStep());
-        direction = -direction;
-        QApplication::processEvents();
-    }
-    state.counters["items"] = double(state.range(0));
-    state.counters["step"] = bar->singleStep();
+    viewbench::scrollStep(state, filledView(int(state.range(0))), "items");
 }
 
 BENCHMARK(BM_ListViewRepaint)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -93,11 +81,7 @@ BENCHMARK(BM_ListViewScrollStep)->Arg(1000)->Arg(100000)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    init();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    g_views.clear();
-    return 0;
+    return viewbench::run(argc, argv, [] {
+        g_views.clear();
+    });
 }

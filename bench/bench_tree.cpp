@@ -8,11 +8,11 @@
 
 #include "MOXQTreeView.h"
 #include "MOXQtLib.h"
+#include "ViewBench.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QTreeView>
 #include <benchmark/benchmark.h>
 
@@ -88,24 +88,12 @@ template <class Tree> QTreeView* filledTree(int rows)
 
 template <class Tree> void BM_Repaint(benchmark::State& state)
 {
-    QTreeView* tree = filledTree<Tree>(int(state.range(0)));
-    for (auto _ : state)
-        tree->viewport()->repaint();
-    state.counters["rows"] = double(state.range(0));
+    viewbench::repaint(state, filledTree<Tree>(int(state.range(0))), "rows");
 }
 
 template <class Tree> void BM_ScrollStep(benchmark::State& state)
 {
-    QTreeView* tree = filledTree<Tree>(int(state.range(0)));
-    QScrollBar* bar = tree->verticalScrollBar();
-    int direction = 1;
-    for (auto _ : state) {
-        bar->setValue(bar->value() + direction * bar->singleStep());
-        direction = -direction;
-        QApplication::processEvents();
-    }
-    state.counters["rows"] = double(state.range(0));
-    state.counters["step"] = bar->singleStep();
+    viewbench::scrollStep(state, filledTree<Tree>(int(state.range(0))), "rows");
 }
 
 BENCHMARK_TEMPLATE(BM_Repaint, MOXQTreeView)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
@@ -120,12 +108,8 @@ BENCHMARK_TEMPLATE(BM_ScrollStep, QTreeView)->Arg(1000)->Arg(1000000)->Unit(benc
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    init();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    g_trees.clear();
-    g_models.clear();
-    return 0;
+    return viewbench::run(argc, argv, [] {
+        g_trees.clear();
+        g_models.clear();
+    });
 }
