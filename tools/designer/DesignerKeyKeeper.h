@@ -9,6 +9,7 @@
 #include <json/json.h>
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 
 #include <memory>
@@ -38,12 +39,20 @@ public:
     // take `source`'s, the rest `now`'s. `structural` (children) always comes from `now`.
     static Json::Value merged(const Json::Value& source, const Json::Value& baseline,
                               const Json::Value& now, const char* structural);
+    // The children of one control: the file's own order and its look entries (scroll bars)
+    // while the control writes the same looks as at first; `now` marks its control entries.
+    static Json::Value mergedChildren(const Json::Value& source, const Json::Value& baselineLooks,
+                                      const Json::Value& now);
+    // What marks an element a control wrote through the hook (removed from documents).
+    static const char* controlMark();
 
 private:
     struct Record
     {
         Json::Value source;
+        Json::Value sourceChildren;
         Json::Value baseline;
+        Json::Value baselineLooks;
         bool hasBaseline = false;
     };
     enum Mode
@@ -53,6 +62,7 @@ private:
         Capturing
     };
 
+    static QList<DesignerKeyKeeper*>& keepers();
     void read(QWidget* control, const Json::Value& element);
     void written(QWidget* control, Json::Value& element);
     void forget(QObject* object);

@@ -2,8 +2,10 @@
 
 #include "MOXQtLib.h"
 
+#include <QDrag>
 #include <QKeyEvent>
 #include <QListWidgetItem>
+#include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
 
@@ -14,6 +16,12 @@ namespace {
 constexpr int kTypeRole = Qt::UserRole + 1;
 // The page window is what the canvas edits, never something to put on a page.
 const char* const kWindowType = "Window";
+
+DesignerPalette::DragRunner& dragRunner()
+{
+    static DesignerPalette::DragRunner runner;
+    return runner;
+}
 
 } // namespace
 
@@ -74,13 +82,29 @@ QIcon DesignerPalette::iconFor(const QByteArray& typeName, const QString& displa
     return QIcon(pixmap);
 }
 
-void DesignerPalette::startDrag(Qt::DropActions actions)
+void DesignerPalette::startDrag(Qt::DropActions)
 {
     QListWidgetItem* current = currentItem();
     if (!current) return;
-    setProperty("TypeName", current->data(kTypeRole));
-    MOXQList::startDrag(actions);
+    const QString type = current->data(kTypeRole).toString();
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setText(type);
+    drag->setMimeData(data);
+    drag->setPixmap(current->icon().pixmap(32, 32));
+    setProperty("TypeName", type);
+    if (dragRunner()) {
+        dragRunner()(drag);
+        drag->deleteLater();
+    } else {
+        drag->exec(Qt::CopyAction);
+    }
     setProperty("TypeName", QVariant());
+}
+
+void DesignerPalette::setDragRunner(DragRunner runner)
+{
+    dragRunner() = std::move(runner);
 }
 
 void DesignerPalette::keyPressEvent(QKeyEvent* event)

@@ -8,6 +8,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QDrag;
+
 class DesignerPalette : public MOXQtLib::MOXQList
 {
     Q_OBJECT
@@ -20,6 +24,11 @@ public:
 
     // The icon of a type: a tile in a colour of its own with its initials.
     static QIcon iconFor(const QByteArray& typeName, const QString& displayName);
+
+    // Runs a palette drag; by default the window system's (QDrag::exec). A host or a test
+    // that moves drags itself puts its own here; an empty function restores the default.
+    using DragRunner = std::function<void(QDrag* drag)>;
+    static void setDragRunner(DragRunner runner);
 
 signals:
     void addRequested(const QString& typeName);

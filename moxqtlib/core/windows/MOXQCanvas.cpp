@@ -534,14 +534,20 @@ void MOXQCanvas::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const QPoint inPage = event->pos() - m_current->pos();
-    QWidget* parent = m_current->HitTestWithChildren(inPage.x(), inPage.y());
-    if (!parent) parent = m_current;
-    const QPoint local = parent == m_current ? inPage : parent->mapFrom(m_current, inPage);
-    if (newControl(type.toString(), parent, QRect(local, QSize(100, 100))))
+    if (dropControl(type.toString(), event->pos()))
         event->acceptProposedAction();
     else
         event->ignore();
+}
+
+QWidget* MOXQCanvas::dropControl(const QString& typeName, const QPoint& pos)
+{
+    if (!m_current) return nullptr;
+    const QPoint inPage = pos - m_current->pos();
+    QWidget* parent = m_current->HitTestWithChildren(inPage.x(), inPage.y());
+    if (!parent) parent = m_current;
+    const QPoint local = parent == m_current ? inPage : parent->mapFrom(m_current, inPage);
+    return newControl(typeName, parent, QRect(local, QSize(100, 100)));
 }
 
 // --- scrolling ---

@@ -80,6 +80,9 @@ public:
     // named after its type and the canvas's counter. False with nothing selected or when the
     // type makes no control.
     bool createControl(const QString& typeName);
+    // What a drop does once its source named the type: a control of that type inside the
+    // deepest marked widget under the canvas point (else the page window), 100 x 100 there.
+    QWidget* dropControl(const QString& typeName, const QPoint& pos);
 
     // --- selection ---
     void AddSelectedControl(QWidget* widget);
