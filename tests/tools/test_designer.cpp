@@ -15,6 +15,7 @@
 #include "MOXQtLib.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDrag>
 #include <QFile>
@@ -332,4 +333,63 @@ TEST(Designer, FailuresLeaveThePageAndTheFiles)
     EXPECT_EQ(window.document()->document(), edited);
     EXPECT_EQ(parseFile(target)["elements"].size(), 0u);
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(Designer, OneSelectionShortcutsPreviewAndThemes)
+{
+    startLibrary();
+    const QString dir = testsupport::tempDir(QStringLiteral("designer-selection"));
+    const QString path = dir + "/small.json";
+    ASSERT_TRUE(testsupport::writeFile(path, kSmallPage));
+    DesignerWindow window;
+    ASSERT_TRUE(window.openPage(path));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWidget* panel = window.canvas()->findChild<QWidget*>(QStringLiteral("panel"));
+    QWidget* caption = window.canvas()->findChild<QWidget*>(QStringLiteral("caption"));
+    ASSERT_TRUE(panel && caption);
+
+    // A row chosen in the tree selects on the canvas and binds the property list...
+    EXPECT_EQ(window.tree()->rowText(caption), QStringLiteral("caption : Label"));
+    window.tree()->selectControls({caption});
+    emit window.tree()->controlsSelected({caption});
+    EXPECT_EQ(window.canvas()->selectedWidgets(), QList<QWidget*>{caption});
+    EXPECT_EQ(window.propertyList()->boundControl(), caption);
+    // ...and a click on the canvas selects in the tree.
+    QTest::mouseClick(window.canvas(), Qt::LeftButton, Qt::NoModifier,
+                      onCanvas(window, panel, {300, 250}));
+    EXPECT_EQ(window.tree()->selectedControls(), QList<QWidget*>{panel});
+    EXPECT_EQ(window.propertyList()->boundControl(), panel);
+
+    // Delete, then the usual keys undo and redo it.
+    const Json::Value original = window.document()->document();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.canvas()->setFocus();
+    QTest::keyClick(window.canvas(), Qt::Key_Delete);
+    EXPECT_EQ(window.canvas()->findChild<QWidget*>(QStringLiteral("panel")), nullptr);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.document()->document(), original);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window.canvas()->findChild<QWidget*>(QStringLiteral("panel")), nullptr);
+    window.undoStack()->undo();
+
+    // The preview runs the page as it stands: real, visible controls.
+    window.setPreview(true);
+    ASSERT_NE(window.previewPage(), nullptr);
+    QWidget* running = window.previewPage()->findChild<QWidget*>(QStringLiteral("caption"));
+    ASSERT_NE(running, nullptr);
+    QTest::qWait(20);
+    EXPECT_TRUE(running->isVisible());
+    window.setPreview(false);
+    EXPECT_EQ(window.previewPage(), nullptr);
+
+    // Another theme shows the same page, edits and undo history kept; a bad one changes nothing.
+    const int steps = window.undoStack()->count();
+    ASSERT_TRUE(window.loadTheme(kSource + "/examples/pages/deck-theme"));
+    EXPECT_EQ(window.document()->document(), original);
+    EXPECT_EQ(window.undoStack()->count(), steps);
+    EXPECT_FALSE(window.loadTheme(dir + "/no-such-theme"));
+    EXPECT_TRUE(window.lastMessage().contains(QStringLiteral("no-such-theme")));
+    EXPECT_EQ(window.document()->document(), original);
 }

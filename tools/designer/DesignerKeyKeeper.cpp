@@ -98,7 +98,10 @@ void DesignerKeyKeeper::finishRead(const MOXQCanvasWindow* page)
 Json::Value DesignerKeyKeeper::document(const MOXQCanvasWindow* page)
 {
     if (!page) return Json::Value(Json::objectValue);
-    Json::Value document = merged(m_sourceRoot, m_baselineRoot, page->toJson(), kElements);
+    m_mode = Writing;
+    Json::Value written = page->toJson();
+    m_mode = Idle;
+    Json::Value document = merged(m_sourceRoot, m_baselineRoot, written, kElements);
     unmark(document);
     return document;
 }
@@ -177,6 +180,8 @@ void DesignerKeyKeeper::read(QWidget* control, const Json::Value& element)
 
 void DesignerKeyKeeper::written(QWidget* control, Json::Value& element)
 {
+    // Pages written by anyone else (a library save) stay as the controls write them.
+    if (m_mode != Capturing && m_mode != Writing) return;
     auto it = m_records.find(control);
     if (it != m_records.end() && element.isObject()) {
         if (m_mode == Capturing) {

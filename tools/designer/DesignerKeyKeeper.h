@@ -59,7 +59,8 @@ private:
     {
         Idle,
         Reading,
-        Capturing
+        Capturing,
+        Writing
     };
 
     static QList<DesignerKeyKeeper*>& keepers();

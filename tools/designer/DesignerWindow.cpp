@@ -166,16 +166,15 @@ void DesignerWindow::buildMenus()
     QAction* undo = m_undo.createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = m_undo.createRedoAction(this, tr("&Redo"));
-    redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL + Qt::Key_Y)});
+    // Both usual forms, whatever the platform's own binding.
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
     QAction* remove = edit->addAction(tr("&Delete"), this, &DesignerWindow::deleteSelection,
                                       QKeySequence::Delete);
-    // Keys typed into the property list's editors stay theirs.
-    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_canvas->addAction(remove);
-    m_tree->addAction(remove);
+    // Editors in the property list take Delete for themselves first (Qt's shortcut override).
 
     QMenu* view = bar->addMenu(tr("&View"));
     m_previewAction = view->addAction(tr("&Preview"));
@@ -232,7 +231,7 @@ void DesignerWindow::buildMenus()
     // The menu bar is not the window's own: its shortcuts are made the window's here.
     for (QMenu* menu : bar->findChildren<QMenu*>())
         for (QAction* action : menu->actions())
-            if (!action->shortcut().isEmpty() && action != remove) addAction(action);
+            if (!action->shortcut().isEmpty()) addAction(action);
     auto* top = new QWidget;
     auto* column = new QVBoxLayout(top);
     column->setContentsMargins(0, 0, 0, 0);
