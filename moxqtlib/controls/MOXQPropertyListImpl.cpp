@@ -59,13 +59,16 @@ RowType rowType(int kind)
     }
 }
 
-int spinCount(RowType type)
+// A row's spin boxes, each by the prefix that tells its number apart from its neighbours'.
+QStringList spinPrefixes(RowType type)
 {
     switch (type) {
-    case RowType::SpinBox: return 1;
-    case RowType::Size: return 2;
-    case RowType::Margins: return 4;
-    default: return 0;
+    case RowType::SpinBox: return {QString()};
+    case RowType::Size: return {QStringLiteral("W "), QStringLiteral("H ")};
+    case RowType::Margins:
+        return {QStringLiteral("L "), QStringLiteral("T "), QStringLiteral("R "),
+                QStringLiteral("B ")};
+    default: return {};
     }
 }
 
@@ -99,6 +102,16 @@ QString styleName(const QVariant& value)
     if (first.canConvert<FillStyle>()) return first.value<FillStyle>().name;
     if (first.canConvert<TextStyleDesc>()) return first.value<TextStyleDesc>().name;
     return {};
+}
+
+// A colour as style sheets write it.
+QString sheetColor(const QColor& color)
+{
+    return QStringLiteral("rgba(%1, %2, %3, %4)")
+        .arg(color.red())
+        .arg(color.green())
+        .arg(color.blue())
+        .arg(color.alpha());
 }
 
 void placeControl(QWidget* widget, int x, int y, int w, int h)
@@ -296,8 +309,9 @@ std::unique_ptr<MOXQPropertyListImpl::Row> MOXQPropertyListImpl::makeRow(int kin
         row->edit = internal(new MOXQLineEdit(container));
         connect(row->edit, &QLineEdit::textChanged, this, reportTo(row->edit));
     }
-    for (int i = 0; i < spinCount(type); ++i) {
+    for (const QString& prefix : spinPrefixes(type)) {
         auto* spin = internal(new MOXQSpinBox(container));
+        spin->setPrefix(prefix);
         connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, reportTo(spin));
         row->spins.append(spin);
     }
@@ -308,7 +322,6 @@ std::unique_ptr<MOXQPropertyListImpl::Row> MOXQPropertyListImpl::makeRow(int kin
     if (type == RowType::Color) {
         row->swatch = new QFrame(container);
         row->swatch->setFrameShape(QFrame::Box);
-        row->swatch->setAutoFillBackground(true);
     }
     if (type == RowType::ValueLabel || type == RowType::Chooser || type == RowType::Color)
         row->value = internal(new MOXQLabel(container));
@@ -362,12 +375,8 @@ void MOXQPropertyListImpl::applyThemes(Row& row, Part part) const
         if (row.spins.isEmpty()) break;
         // Spin boxes draw only their numbers: in the labels' colour and font. Their style sheet
         // keeps the background clear, so the colour goes there too.
-        const QString sheet = QStringLiteral("background-color: rgba(0, 0, 0, 0); "
-                                             "color: rgba(%1, %2, %3, %4);")
-                                  .arg(text.color.red())
-                                  .arg(text.color.green())
-                                  .arg(text.color.blue())
-                                  .arg(text.color.alpha());
+        const QString sheet = QStringLiteral("background-color: rgba(0, 0, 0, 0); color: %1;")
+                                  .arg(sheetColor(text.color));
         QFont font(text.family);
         font.setPixelSize(std::max(text.size, 1));
         font.setBold(text.bold);
@@ -451,9 +460,8 @@ void MOXQPropertyListImpl::fillRow(Row& row)
                 : value.toString());
     }
     if (row.swatch) {
-        QPalette palette = row.swatch->palette();
-        palette.setColor(QPalette::Window, color);
-        row.swatch->setPalette(palette);
+        // The view's style sheet keeps every background below it clear; the swatch's own wins.
+        row.swatch->setStyleSheet(QStringLiteral("background-color: %1;").arg(sheetColor(color)));
         row.swatch->setVisible(color.isValid());
     }
     // The host writes what its chooser picks through the setter, so without one there is
