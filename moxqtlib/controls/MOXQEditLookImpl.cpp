@@ -46,16 +46,17 @@ std::vector<MOXKeyDecl> MOXQEditLookImpl::marginKeys()
             margin("rightMargin", &QMargins::right, &QMargins::setRight),
             margin("topMargin", &QMargins::top, &QMargins::setTop),
             margin("bottomMargin", &QMargins::bottom, &QMargins::setBottom),
-            // Top, bottom, left, right: the order of setEditMargin.
+            // Left, top, right, bottom, as every margins entry (setEditMargin takes top,
+            // bottom, left, right).
             moxProperty<I>(
                 "Margin", PropertyDef::Margins,
                 [](const I& i) {
                     const QMargins m = i.margins();
-                    return QVariantList{m.top(), m.bottom(), m.left(), m.right()};
+                    return QVariantList{m.left(), m.top(), m.right(), m.bottom()};
                 },
                 [](I& i, const QVariantList& m) {
                     if (m.size() == 4)
-                        i.setEditMargin(m[0].toInt(), m[1].toInt(), m[2].toInt(), m[3].toInt());
+                        i.setEditMargin(m[1].toInt(), m[3].toInt(), m[0].toInt(), m[2].toInt());
                 })};
 }
 

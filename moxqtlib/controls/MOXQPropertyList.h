@@ -1,9 +1,10 @@
 #pragma once
 
 // The library's property list ("qtproperty"): a scroll view whose rows show a control's
-// designer property entries, each a name and an editor (line edit, check box, spin box, or a
-// style name with a button that asks the host for a chooser). Edits are written at once
-// through the entry's setter. A page binds it to a control by naming that control in "bind".
+// designer property entries, each a name and an editor (line edit, check box, spin boxes, or a
+// style name, image path or colour with a button that asks the host for a chooser). Edits are
+// written at once through the entry's setter. A page binds it to a control by naming that
+// control in "bind".
 
 #include "MOXControlInfo.h"
 #include "MOXQPropertyListImpl.h"
@@ -34,8 +35,8 @@ public:
     void setBindName(const QString& name) { impl()->setBindName(name); }
     QString getBindName() const { return impl()->getBindName(); }
 
-    // A row for the entry, bound to its object or else to the bound control. Kinds without an
-    // editor here (images, sizes, margins, enumerations, colours) add nothing: false.
+    // A row for the entry, bound to its object or else to the bound control. Enumerations have
+    // no editor here and add nothing: false.
     bool addItem(const PropertyDef& def) { return impl()->addItem(def); }
     // Hides every row and keeps it for reuse.
     void removeAll() { impl()->removeAll(); }
@@ -58,7 +59,8 @@ public:
 signals:
     // After an edit was written through the entry's setter.
     void valueChanged(PropertyDef* propDef);
-    // A row's button asks for a style chooser; the host writes the value and calls updateValue.
+    // A row's button asks for a style, image or colour chooser; the host writes the value
+    // through the entry's setter and calls updateValue.
     void selectEvent(PropertyDef* propDef);
 
 protected:

@@ -6,6 +6,7 @@
 #include "MOXQLabel.h"
 #include "MOXQLineEdit.h"
 #include "MOXQPushButton.h"
+#include "MOXQResourceManager.h"
 #include "MOXQSpinBox.h"
 #include "MOXQtLib.h"
 
@@ -13,6 +14,7 @@
 #include <QFrame>
 #include <QPalette>
 #include <QScrollArea>
+#include <QSize>
 
 #include <algorithm>
 #include <climits>
@@ -31,7 +33,11 @@ enum class RowType
     CheckBox,
     Separator,
     Chooser,
-    SpinBox
+    SpinBox,
+    Path,
+    Size,
+    Margins,
+    Color
 };
 
 RowType rowType(int kind)
@@ -44,8 +50,46 @@ RowType rowType(int kind)
     case PropertyDef::Line: return RowType::Separator;
     case PropertyDef::FillStylePerState:
     case PropertyDef::TextStylePerState: return RowType::Chooser;
+    case PropertyDef::ImagePath: return RowType::Path;
     case PropertyDef::Integer: return RowType::SpinBox;
+    case PropertyDef::Size: return RowType::Size;
+    case PropertyDef::Margins: return RowType::Margins;
+    case PropertyDef::Color: return RowType::Color;
     default: return RowType::None;
+    }
+}
+
+// A row's spin boxes, each by the prefix that tells its number apart from its neighbours'.
+QStringList spinPrefixes(RowType type)
+{
+    switch (type) {
+    case RowType::SpinBox: return {QString()};
+    case RowType::Size: return {QStringLiteral("W "), QStringLiteral("H ")};
+    case RowType::Margins:
+        return {QStringLiteral("L "), QStringLiteral("T "), QStringLiteral("R "),
+                QStringLiteral("B ")};
+    default: return {};
+    }
+}
+
+// What the spin boxes of a row show: an integer, a size's width and height, or margins, which
+// travel as a list of left, top, right and bottom. Anything else shows zeros.
+QVector<int> spinNumbers(RowType type, const QVariant& value)
+{
+    switch (type) {
+    case RowType::SpinBox: return {value.toInt()};
+    case RowType::Size: {
+        const QSize size = value.toSize();
+        return {size.width(), size.height()};
+    }
+    case RowType::Margins: {
+        const QVariantList list = value.toList();
+        QVector<int> numbers;
+        for (int i = 0; i < 4; ++i)
+            numbers.append(list.value(i).toInt());
+        return numbers;
+    }
+    default: return {};
     }
 }
 
@@ -58,6 +102,16 @@ QString styleName(const QVariant& value)
     if (first.canConvert<FillStyle>()) return first.value<FillStyle>().name;
     if (first.canConvert<TextStyleDesc>()) return first.value<TextStyleDesc>().name;
     return {};
+}
+
+// A colour as style sheets write it.
+QString sheetColor(const QColor& color)
+{
+    return QStringLiteral("rgba(%1, %2, %3, %4)")
+        .arg(color.red())
+        .arg(color.green())
+        .arg(color.blue())
+        .arg(color.alpha());
 }
 
 void placeControl(QWidget* widget, int x, int y, int w, int h)
@@ -90,15 +144,17 @@ struct MOXQPropertyListImpl::Row
     MOXQLabel* name = nullptr;
     MOXQLabel* value = nullptr;
     MOXQLineEdit* edit = nullptr;
-    MOXQSpinBox* spin = nullptr;
+    // One for integers, width and height for sizes, left, top, right and bottom for margins.
+    QVector<MOXQSpinBox*> spins;
     MOXQCheckBox* check = nullptr;
     MOXQPushButton* button = nullptr;
     QFrame* line = nullptr;
+    QFrame* swatch = nullptr;
 
     QWidget* editor() const
     {
         if (edit) return edit;
-        if (spin) return spin;
+        if (!spins.isEmpty()) return spins.first();
         if (check) return check;
         if (button) return button;
         return value;
@@ -107,10 +163,26 @@ struct MOXQPropertyListImpl::Row
     QVector<QWidget*> editors() const
     {
         QVector<QWidget*> list;
-        for (QWidget* w : {static_cast<QWidget*>(edit), static_cast<QWidget*>(spin),
-                           static_cast<QWidget*>(check), static_cast<QWidget*>(button)})
-            if (w) list.append(w);
+        if (edit) list.append(edit);
+        for (MOXQSpinBox* spin : spins)
+            list.append(spin);
+        if (check) list.append(check);
+        if (button) list.append(button);
         return list;
+    }
+    // The value the editors show now, in the form the entry's setter takes.
+    QVariant editedValue() const
+    {
+        if (edit) return edit->text();
+        if (check) return check->isChecked();
+        QVector<int> n;
+        for (const MOXQSpinBox* spin : spins)
+            n.append(spin->value());
+        switch (rowType(kind)) {
+        case RowType::Size: return QSize(n.value(0), n.value(1));
+        case RowType::Margins: return QVariantList{n.value(0), n.value(1), n.value(2), n.value(3)};
+        default: return n.value(0);
+        }
     }
     PropertyDef* liveEntry()
     {
@@ -229,42 +301,41 @@ std::unique_ptr<MOXQPropertyListImpl::Row> MOXQPropertyListImpl::makeRow(int kin
     container->setDrawBackground(false);
     row->container = container;
     row->name = internal(new MOXQLabel(container));
-    switch (rowType(kind)) {
-    case RowType::LineEdit: {
-        auto* edit = row->edit = internal(new MOXQLineEdit(container));
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, edit](const QString& text) { editorChanged(edit, text); });
-        break;
+    const RowType type = rowType(kind);
+    // Every editor reports through editorChanged, which reads the whole row: a size or margins
+    // row writes all its spin boxes at once.
+    auto reportTo = [this](QWidget* editor) { return [this, editor] { editorChanged(editor); }; };
+    if (type == RowType::LineEdit || type == RowType::Path) {
+        row->edit = internal(new MOXQLineEdit(container));
+        connect(row->edit, &QLineEdit::textChanged, this, reportTo(row->edit));
     }
-    case RowType::CheckBox: {
-        auto* check = row->check = internal(new MOXQCheckBox(container));
-        connect(check, &QAbstractButton::toggled, this,
-                [this, check](bool on) { editorChanged(check, on); });
-        break;
+    for (const QString& prefix : spinPrefixes(type)) {
+        auto* spin = internal(new MOXQSpinBox(container));
+        spin->setPrefix(prefix);
+        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, reportTo(spin));
+        row->spins.append(spin);
     }
-    case RowType::SpinBox: {
-        auto* spin = row->spin = internal(new MOXQSpinBox(container));
-        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this,
-                [this, spin](int value) { editorChanged(spin, value); });
-        break;
+    if (type == RowType::CheckBox) {
+        row->check = internal(new MOXQCheckBox(container));
+        connect(row->check, &QAbstractButton::toggled, this, reportTo(row->check));
     }
-    case RowType::Chooser: {
+    if (type == RowType::Color) {
+        row->swatch = new QFrame(container);
+        row->swatch->setFrameShape(QFrame::Box);
+    }
+    if (type == RowType::ValueLabel || type == RowType::Chooser || type == RowType::Color)
         row->value = internal(new MOXQLabel(container));
+    if (type == RowType::Chooser || type == RowType::Path || type == RowType::Color) {
         auto* button = row->button = internal(new MOXQPushButton(container));
         button->setText(QStringLiteral("..."));
         connect(button, &QAbstractButton::clicked, this,
                 [this, button] { chooserClicked(button); });
-        break;
     }
-    case RowType::ValueLabel: row->value = internal(new MOXQLabel(container)); break;
-    case RowType::Separator: {
+    if (type == RowType::Separator) {
         row->name->hide();
         row->line = new QFrame(container);
         row->line->setFrameShape(QFrame::HLine);
         row->line->setFrameShadow(QFrame::Plain);
-        break;
-    }
-    case RowType::None: break;
     }
     for (int part = 0; part < PartCount; ++part)
         applyThemes(*row, Part(part));
@@ -293,26 +364,26 @@ void MOXQPropertyListImpl::applyThemes(Row& row, Part part) const
         apply(row.name);
         apply(row.value);
         const TextStyleDesc& text = row.name->getTextStyle(CtrlStateNormal);
-        if (row.line) {
-            QPalette palette = row.line->palette();
-            QColor faint = text.color;
-            faint.setAlpha(faint.alpha() / 3);
+        QColor faint = text.color;
+        faint.setAlpha(faint.alpha() / 3);
+        for (QFrame* frame : {row.line, row.swatch}) {
+            if (!frame) continue;
+            QPalette palette = frame->palette();
             palette.setColor(QPalette::WindowText, faint);
-            row.line->setPalette(palette);
+            frame->setPalette(palette);
         }
-        if (!row.spin) break;
-        // The spin box draws only its number: in the labels' colour and font. Its style sheet
+        if (row.spins.isEmpty()) break;
+        // Spin boxes draw only their numbers: in the labels' colour and font. Their style sheet
         // keeps the background clear, so the colour goes there too.
-        row.spin->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0); "
-                                               "color: rgba(%1, %2, %3, %4);")
-                                    .arg(text.color.red())
-                                    .arg(text.color.green())
-                                    .arg(text.color.blue())
-                                    .arg(text.color.alpha()));
+        const QString sheet = QStringLiteral("background-color: rgba(0, 0, 0, 0); color: %1;")
+                                  .arg(sheetColor(text.color));
         QFont font(text.family);
         font.setPixelSize(std::max(text.size, 1));
         font.setBold(text.bold);
-        row.spin->setFont(font);
+        for (MOXQSpinBox* spin : qAsConst(row.spins)) {
+            spin->setStyleSheet(sheet);
+            spin->setFont(font);
+        }
         break;
     }
     case EditPart: apply(row.edit); break;
@@ -358,33 +429,44 @@ void MOXQPropertyListImpl::fillRow(Row& row)
     const QVariant value =
         row.target && entry.getter ? entry.getter(row.target.data()) : QVariant();
     const bool writable = bool(entry.setter);
-    switch (rowType(row.kind)) {
-    case RowType::LineEdit:
+    const RowType type = rowType(row.kind);
+    if (row.edit) {
         row.edit->setReadOnly(!writable);
         row.edit->setText(value.toString());
-        break;
-    case RowType::ValueLabel: row.value->setText(value.toString()); break;
-    case RowType::CheckBox:
+    }
+    // Integers take the entry's range (two values) or else every integer, never the spin
+    // box's own 0..99, which would clip the value shown. Sizes and margins are never negative.
+    int low = type == RowType::SpinBox ? INT_MIN : 0, high = INT_MAX;
+    if (type == RowType::SpinBox && entry.values.size() >= 2) {
+        low = std::min(entry.values[0], entry.values[1]);
+        high = std::max(entry.values[0], entry.values[1]);
+    }
+    const QVector<int> numbers = spinNumbers(type, value);
+    for (int i = 0; i < row.spins.size(); ++i) {
+        row.spins[i]->setRange(low, high);
+        row.spins[i]->setReadOnly(!writable);
+        row.spins[i]->setValue(numbers.value(i));
+    }
+    if (row.check) {
         row.check->setEnabled(writable);
         row.check->setChecked(value.toBool());
-        break;
-    case RowType::Chooser: row.value->setText(styleName(value)); break;
-    case RowType::SpinBox: {
-        // Two values of the entry give its range; otherwise every integer is offered, never
-        // the spin box's own 0..99, which would clip the value shown.
-        int low = INT_MIN, high = INT_MAX;
-        if (entry.values.size() >= 2) {
-            low = std::min(entry.values[0], entry.values[1]);
-            high = std::max(entry.values[0], entry.values[1]);
-        }
-        row.spin->setRange(low, high);
-        row.spin->setReadOnly(!writable);
-        row.spin->setValue(value.toInt());
-        break;
     }
-    case RowType::Separator:
-    case RowType::None: break;
+    const QColor color = type == RowType::Color ? value.value<QColor>() : QColor();
+    if (row.value) {
+        row.value->setText(
+            type == RowType::Chooser ? styleName(value)
+            : type == RowType::Color
+                ? (color.isValid() ? MOXQResourceManager::colorText(color) : QString())
+                : value.toString());
     }
+    if (row.swatch) {
+        // The view's style sheet keeps every background below it clear; the swatch's own wins.
+        row.swatch->setStyleSheet(QStringLiteral("background-color: %1;").arg(sheetColor(color)));
+        row.swatch->setVisible(color.isValid());
+    }
+    // The host writes what its chooser picks through the setter, so without one there is
+    // nothing to choose.
+    if (row.button) row.button->setEnabled(writable);
     const QVariant id = QVariant::fromValue<void*>(&row.entry);
     for (QWidget* editor : row.editors())
         editor->setProperty(kPropId, id);
@@ -394,17 +476,29 @@ void MOXQPropertyListImpl::placeRow(Row& row, int index, int width)
 {
     if (!row.container) return;
     placeControl(row.container, 0, kRowHeight * index, width, kRowHeight);
-    const int editorX = m_nameWidth;
-    const int editorW = width - m_nameWidth;
     placeControl(row.name, 0, 0, m_nameWidth, kRowHeight);
     if (row.line) placeControl(row.line, 0, kRowHeight / 2, width, 1);
+    int x = m_nameWidth;
+    int w = width - m_nameWidth;
+    const int margin = (kRowHeight - kButtonSize) / 2;
     if (row.button) {
-        const int margin = (kRowHeight - kButtonSize) / 2;
-        placeControl(row.value, editorX, 0, editorW - kButtonSize - 2 * margin, kRowHeight);
         placeControl(row.button, width - kButtonSize - margin, margin, kButtonSize, kButtonSize);
-    } else if (QWidget* editor = row.editor()) {
-        placeControl(editor, editorX, 0, editorW, kRowHeight);
+        w -= kButtonSize + 2 * margin;
     }
+    if (row.swatch) {
+        placeControl(row.swatch, x, (kRowHeight - kSwatchSize) / 2, kSwatchSize, kSwatchSize);
+        x += kSwatchSize + margin;
+        w -= kSwatchSize + margin;
+    }
+    // Spin boxes share the editor's width evenly, in the order of their values.
+    const int spins = row.spins.size();
+    for (int i = 0; i < spins; ++i) {
+        const int left = x + w * i / spins;
+        placeControl(row.spins[i], left, 0, x + w * (i + 1) / spins - left, kRowHeight);
+    }
+    for (QWidget* editor : {static_cast<QWidget*>(row.edit), static_cast<QWidget*>(row.check),
+                            static_cast<QWidget*>(row.value)})
+        placeControl(editor, x, 0, w, kRowHeight);
 }
 
 void MOXQPropertyListImpl::removeAll()
@@ -478,11 +572,11 @@ MOXQPropertyListImpl::Row* MOXQPropertyListImpl::rowOfEditor(QObject* editor) co
     return nullptr;
 }
 
-void MOXQPropertyListImpl::editorChanged(QObject* editor, const QVariant& value)
+void MOXQPropertyListImpl::editorChanged(QObject* editor)
 {
     Row* row = rowOfEditor(editor);
     if (!row || !row->entry.setter || !row->target) return;
-    row->entry.setter(row->target.data(), value);
+    row->entry.setter(row->target.data(), row->editedValue());
     emit valueChanged(row->liveEntry());
 }
 

@@ -26,6 +26,7 @@ class MOXQPropertyListImpl : public MOXQScrollViewImpl
 public:
     static constexpr int kRowHeight = 30;
     static constexpr int kButtonSize = 20;
+    static constexpr int kSwatchSize = 16;
 
     MOXQPropertyListImpl(QWidget* owner, const QString& name);
     ~MOXQPropertyListImpl() override;
@@ -79,8 +80,8 @@ public:
     int rowCount() const { return m_order.size(); }
     // The list's own copy of the entry shown in a row, or null.
     PropertyDef* entryAt(int row) const;
-    // The row widget, and its editor: line edit, spin box, check box, the chooser's button or
-    // the value label of a read-only entry (null for separators or a bad index).
+    // The row widget, and its editor: line edit, the first spin box, check box, the chooser's
+    // button or the value label of a read-only entry (null for separators or a bad index).
     QWidget* rowAt(int row) const;
     QWidget* editorAt(int row) const;
 
@@ -98,8 +99,9 @@ private:
     std::unique_ptr<Row> makeRow(int kind);
     void fillRow(Row& row);
     void placeRow(Row& row, int index, int width);
-    // An editor's change: written through the entry it carries, unless it is being filled.
-    void editorChanged(QObject* editor, const QVariant& value);
+    // An editor's change: its row's value written through the entry the editor carries,
+    // unless it is being filled.
+    void editorChanged(QObject* editor);
     void chooserClicked(QObject* editor);
     // The shown row whose entry an editor carries, or null.
     Row* rowOfEditor(QObject* editor) const;

@@ -1,7 +1,8 @@
 // The property list: rows placed and pooled (reused after removeAll and on rebinding), nothing
-// written while rows are filled, editors writing through their entries' setters, the bound
-// control held weakly, numeric ranges, chooser requests, binding by name from a page, its
-// JSON, and editing every registered control type through it.
+// written while rows are filled, editors writing through their entries' setters, values the
+// host wrote and bad values shown, the bound control held weakly, numeric ranges, chooser
+// requests, binding by name from a page, its JSON, and editing every registered control type
+// through it.
 
 #include "ControlTestUtil.h"
 #include "MOXQCheckBox.h"
@@ -21,6 +22,7 @@
 
 #include <climits>
 #include <memory>
+#include <numeric>
 
 using namespace MOXQtLib;
 using ctltest::parsed;
@@ -62,6 +64,17 @@ QVector<QWidget*> rowWidgets(const MOXQPropertyList& list)
     return rows;
 }
 
+// What a row shows: its spin boxes' numbers, its line edit's text or its value label's text.
+QString shown(const QWidget* row)
+{
+    QStringList numbers;
+    for (const QSpinBox* spin : row->findChildren<QSpinBox*>())
+        numbers.append(QString::number(spin->value()));
+    if (!numbers.isEmpty()) return numbers.join(' ');
+    if (const auto* edit = row->findChild<QLineEdit*>()) return edit->text();
+    return row->findChildren<MOXQLabel*>().constLast()->getText();
+}
+
 } // namespace
 
 TEST(PropertyList, PlacesRowsAndReusesThemAfterRemoveAllAndOnRebinding)
@@ -70,28 +83,30 @@ TEST(PropertyList, PlacesRowsAndReusesThemAfterRemoveAllAndOnRebinding)
     QObject target;
     QVariant store = QStringLiteral("x");
     int writes = 0;
-    const int kinds[] = {0, 1, 3, 10, 4, 9, 13, 14, 11};
+    const int kinds[] = {0, 1, 3, 10, 4, 9, 13, 14, 11, 12};
     int rows = 0;
     for (int kind : kinds) {
         PropertyDef def = entry(kind, &store, &writes);
         def.object = &target;
-        // Images, enumerations, colours and sizes have no editor here.
-        EXPECT_EQ(l.list.addItem(def), kind <= 10 && kind != 9) << kind;
+        // Enumerations have no editor here.
+        EXPECT_EQ(l.list.addItem(def), kind != 13) << kind;
         rows = l.list.rowCount();
         EXPECT_EQ(l.list.widget()->height(), 30 * rows) << kind;
     }
-    ASSERT_EQ(rows, 5);
+    ASSERT_EQ(rows, 9);
     const int width = l.list.viewport()->width();
     EXPECT_EQ(l.list.rowAt(3)->geometry(), QRect(0, 90, width, 30));
     EXPECT_EQ(l.list.editorAt(3)->geometry(), QRect(120, 0, width - 120, 30));
     EXPECT_EQ(l.list.editorAt(4), nullptr);
-    EXPECT_EQ(l.list.rowAt(5), nullptr);
+    EXPECT_EQ(l.list.rowAt(9), nullptr);
     EXPECT_EQ(l.list.rowAt(-1), nullptr);
+    EXPECT_EQ(l.list.editorAt(5)->geometry(), QRect(120, 0, width - 150, 30));
+    EXPECT_EQ(l.list.rowAt(8)->findChildren<QSpinBox*>().at(3)->geometry().right(), width - 1);
 
     const QVector<QWidget*> first = rowWidgets(l.list);
     l.list.removeAll();
     EXPECT_EQ(l.list.widget()->height(), 0);
-    for (int kind : {0, 1, 3, 10, 4})
+    for (int kind : kinds)
         l.list.addItem(entry(kind, &store, &writes));
     EXPECT_EQ(rowWidgets(l.list), first);
 
@@ -114,7 +129,9 @@ TEST(PropertyList, FillingWritesNothingAndEditorsWriteThroughTheirSetters)
         QVariant initial;
         std::function<void(QWidget*)> edit;
         QVariant written;
-    } cases[] = {
+    };
+    auto nine = [](QWidget* w) { static_cast<QSpinBox*>(w)->setValue(9); };
+    const Case cases[] = {
         {0, QStringLiteral("name"),
          [](QWidget* w) { static_cast<QLineEdit*>(w)->setText(QStringLiteral("renamed")); },
          QStringLiteral("renamed")},
@@ -126,21 +143,25 @@ TEST(PropertyList, FillingWritesNothingAndEditorsWriteThroughTheirSetters)
          QStringLiteral("tips")},
         {3, true, [](QWidget* w) { static_cast<QAbstractButton*>(w)->click(); }, false},
         {10, 150, [](QWidget* w) { static_cast<QSpinBox*>(w)->setValue(-7); }, -7},
+        {9, QStringLiteral("a.png"), [](QWidget* w) { static_cast<QLineEdit*>(w)->setText("b"); },
+         QStringLiteral("b")},
+        {11, QSize(20, 30), nine, QSize(9, 30)},
+        {12, QVariantList{1, 2, 3, 4}, nine, QVariantList{9, 2, 3, 4}},
     };
-    QVariant stores[4];
-    int writes[4] = {};
-    for (int i = 0; i < 4; ++i) {
+    QVariant stores[7];
+    int writes[7] = {};
+    for (int i = 0; i < 7; ++i) {
         stores[i] = cases[i].initial;
         PropertyDef def = entry(cases[i].kind, &stores[i], &writes[i]);
         def.object = &target;
         l.list.addItem(def);
     }
     // Filling the editors with the values read no setter and reported nothing.
-    EXPECT_EQ(writes[0] + writes[1] + writes[2] + writes[3], 0);
+    EXPECT_EQ(std::accumulate(writes, writes + 7, 0), 0);
     EXPECT_EQ(l.changed.count(), 0);
     EXPECT_EQ(static_cast<QSpinBox*>(l.list.editorAt(3))->value(), 150);
 
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QWidget* editor = l.list.editorAt(i);
         if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setCursorPosition(99);
         cases[i].edit(editor);
@@ -157,7 +178,49 @@ TEST(PropertyList, FillingWritesNothingAndEditorsWriteThroughTheirSetters)
     edit->setProperty("Prop_ID", QVariant::fromValue<void*>(nullptr));
     static_cast<QLineEdit*>(edit)->setText(QStringLiteral("lost"));
     EXPECT_EQ(writes[0], 1);
-    EXPECT_EQ(l.changed.count(), 4);
+    EXPECT_EQ(l.changed.count(), 7);
+}
+
+// Values the host wrote (after a path's or colour's button asked for a chooser) shown anew by
+// updateValue; bad values shown as blanks or zeros; margins read left, top, right, bottom.
+TEST(PropertyList, ShowsHostWrittenAndBadValues)
+{
+    List l;
+    QVector<PropertyDef*> asked;
+    QObject::connect(&l.list, &MOXQPropertyList::selectEvent, [&](PropertyDef* d) { asked << d; });
+    const struct Case
+    {
+        int kind;
+        QVariant initial, hostWrites;
+        QString shownFirst, shownLast;
+    } cases[] = {
+        {9, QStringLiteral("a.png"), QStringLiteral(":/c.png"), "a.png", ":/c.png"},
+        {11, QSize(-5, -3), QStringLiteral("wide"), "0 0", "0 0"},
+        {12, QVariantList{1, 2, 3, 4}, QVariantList{7}, "1 2 3 4", "7 0 0 0"},
+        {14, QColor(255, 0, 0, 128), QColor(0x12, 0x34, 0x56), "80FF0000", "FF123456"},
+        {14, QStringLiteral("no colour"), {}, "", ""},
+    };
+    QVariant stores[5];
+    int writes = 0;
+    for (int i = 0; i < 5; ++i) {
+        stores[i] = cases[i].initial;
+        PropertyDef def = entry(cases[i].kind, &stores[i], &writes);
+        def.object = &l.list;
+        ASSERT_TRUE(l.list.addItem(def));
+        EXPECT_EQ(shown(l.list.rowAt(i)), cases[i].shownFirst) << i;
+        if (auto* button = l.list.rowAt(i)->findChild<QPushButton*>()) button->click();
+        stores[i] = cases[i].hostWrites;
+        l.list.updateValue(l.list.entryAt(i));
+        EXPECT_EQ(shown(l.list.rowAt(i)), cases[i].shownLast) << i;
+    }
+    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(l.changed.count(), 5);
+    EXPECT_EQ(asked, QVector<PropertyDef*>({l.list.entryAt(0), l.list.entryAt(3),
+                                            l.list.entryAt(4)}));
+    MOXQLineEdit edit; // its last entry: "Margin"
+    edit.setEditMargin(2, 4, 1, 3);
+    l.list.bindControl(&edit);
+    EXPECT_EQ(shown(l.list.rowAt(l.list.rowCount() - 1)), "1 2 3 4");
 }
 
 TEST(PropertyList, NumericEditorsTakeTheEntrysRangeOrEveryInteger)
@@ -265,7 +328,8 @@ TEST(PropertyList, EditsEveryRegisteredControlType)
         const QVariant record = def->kind == PropertyDef::FillStylePerState
                                     ? QVariant::fromValue(fill)
                                     : QVariant::fromValue(text);
-        def->setter(def->object, QVariantList{0, record});
+        def->setter(def->object, def->kind == PropertyDef::Color ? QVariant(QColor(Qt::red))
+                                                                 : QVariantList{0, record});
         l.list.updateValue(def);
     });
     for (const QByteArray& type : moxGetRegisteredTypeNames()) {
@@ -287,7 +351,7 @@ TEST(PropertyList, EditsEveryRegisteredControlType)
             } else if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
                 spin->setValue(spin->value() == spin->minimum() ? spin->value() + 1
                                                                 : spin->value() - 1);
-                expected = spin->value();
+                if (def->kind == PropertyDef::Integer) expected = spin->value();
             } else if (auto* check = qobject_cast<QAbstractButton*>(editor);
                        check && def->kind == PropertyDef::Boolean) {
                 check->click();
@@ -295,10 +359,13 @@ TEST(PropertyList, EditsEveryRegisteredControlType)
             } else if (auto* button = qobject_cast<QAbstractButton*>(editor)) {
                 button->click();
                 const QVariant records = def->getter(control.get());
-                const QString name = records.toList().value(0).canConvert<FillStyle>()
+                const QString name = def->kind == PropertyDef::Color ? shown(l.list.rowAt(i))
+                                     : records.toList().value(0).canConvert<FillStyle>()
                                          ? records.toList()[0].value<FillStyle>().name
                                          : records.toList().value(0).value<TextStyleDesc>().name;
-                EXPECT_EQ(name, def->kind == PropertyDef::FillStylePerState ? "fillB" : "textBig")
+                EXPECT_EQ(name, def->kind == PropertyDef::Color               ? "FFFF0000"
+                                : def->kind == PropertyDef::FillStylePerState ? "fillB"
+                                                                              : "textBig")
                     << where;
                 bool shown = false;
                 for (const QLabel* label : l.list.rowAt(i)->findChildren<QLabel*>())

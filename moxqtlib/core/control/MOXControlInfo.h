@@ -29,6 +29,8 @@ struct PropertyDef
         Line = 4,
         FillStylePerState = 5,
         TextStylePerState = 6,
+        // The values the accessors carry: a QString path, an int, a QSize, a QVariantList of
+        // four ints (left, top, right, bottom), the chosen value, a QColor.
         ImagePath = 9,
         Integer = 10,
         Size = 11,
