@@ -123,7 +123,7 @@ DesignerWindow::DesignerWindow(QWidget* parent) : QMainWindow(parent)
         setWindowModified(!clean);
     });
 
-    resize(1400, 860);
+    resize(1560, 920);
     newPage();
 }
 
