@@ -120,6 +120,15 @@ const char* const kSmallPage = R"({
                 "attr": {"text": "Caption"}}]}]}]
 })";
 
+// A small page in `dir`: a panel with a caption inside the root container, and keys of its own.
+QString smallPage(const QString& dir)
+{
+    startLibrary();
+    const QString path = dir + "/small.json";
+    EXPECT_TRUE(testsupport::writeFile(path, kSmallPage));
+    return path;
+}
+
 } // namespace
 
 TEST(DesignerKeys, UntouchedKeysKeepTheFilesForm)
@@ -189,10 +198,8 @@ TEST(Designer, ExamplePagesSaveAsTheyWereRead)
 
 TEST(Designer, DropMoveResizeEditUndoRedoSave)
 {
-    startLibrary();
     const QString dir = testsupport::tempDir(QStringLiteral("designer-edit"));
-    const QString path = dir + "/small.json";
-    ASSERT_TRUE(testsupport::writeFile(path, kSmallPage));
+    const QString path = smallPage(dir);
     DesignerWindow window;
     ASSERT_TRUE(window.openPage(path));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("GraphDeck Designer - small.json[*]"));
@@ -275,10 +282,8 @@ TEST(Designer, DropMoveResizeEditUndoRedoSave)
 
 TEST(Designer, FailuresLeaveThePageAndTheFiles)
 {
-    startLibrary();
     const QString dir = testsupport::tempDir(QStringLiteral("designer-failures"));
-    const QString path = dir + "/small.json";
-    ASSERT_TRUE(testsupport::writeFile(path, kSmallPage));
+    const QString path = smallPage(dir);
     DesignerWindow window;
     window.show();
     ASSERT_TRUE(window.openPage(path));
@@ -337,10 +342,8 @@ TEST(Designer, FailuresLeaveThePageAndTheFiles)
 
 TEST(Designer, OneSelectionShortcutsPreviewAndThemes)
 {
-    startLibrary();
     const QString dir = testsupport::tempDir(QStringLiteral("designer-selection"));
-    const QString path = dir + "/small.json";
-    ASSERT_TRUE(testsupport::writeFile(path, kSmallPage));
+    const QString path = smallPage(dir);
     DesignerWindow window;
     ASSERT_TRUE(window.openPage(path));
     window.show();

@@ -469,16 +469,13 @@ void DesignerWindow::reloadLooks()
     if (isPreview()) setPreview(true);
 }
 
-bool DesignerWindow::loadTheme(const QString& path)
+bool DesignerWindow::looksLoaded(bool ok, const QString& kind, const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    const bool ok = isArchive(path) ? moxLoadThemeFile(name.constData())
-                                    : moxLoadThemeDir(name.constData());
     if (!ok) {
-        report(tr("Cannot Load Theme"),
-               tr("Cannot load the theme \"%1\": it must be a folder or ZIP archive holding "
+        report(tr("Cannot Load Looks"),
+               tr("Cannot load the %1 \"%2\": it must be a folder or ZIP archive holding "
                   "style.json.")
-                   .arg(QDir::toNativeSeparators(path)),
+                   .arg(kind, QDir::toNativeSeparators(path)),
                true);
         return false;
     }
@@ -486,19 +483,19 @@ bool DesignerWindow::loadTheme(const QString& path)
     return true;
 }
 
+bool DesignerWindow::loadTheme(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return looksLoaded(isArchive(path) ? moxLoadThemeFile(name.constData())
+                                       : moxLoadThemeDir(name.constData()),
+                       tr("theme"), path);
+}
+
 bool DesignerWindow::loadSkin(const QString& path)
 {
-    const bool ok = isArchive(path) ? moxLoadSkinFile(path, 1.0f) : moxSetSkinFilePath(path, 1.0f);
-    if (!ok) {
-        report(tr("Cannot Load Skin"),
-               tr("Cannot load the skin \"%1\": it must be a folder or ZIP archive holding "
-                  "style.json.")
-                   .arg(QDir::toNativeSeparators(path)),
-               true);
-        return false;
-    }
-    reloadLooks();
-    return true;
+    return looksLoaded(isArchive(path) ? moxLoadSkinFile(path, 1.0f)
+                                       : moxSetSkinFilePath(path, 1.0f),
+                       tr("skin"), path);
 }
 
 bool DesignerWindow::setProjectFolder(const QString& path)

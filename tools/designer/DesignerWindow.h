@@ -93,6 +93,8 @@ private:
     void addRecent(const QString& path);
     void fillRecentMenu();
     void reloadLooks();
+    // After a theme or skin load: the page again in the new looks, or a message.
+    bool looksLoaded(bool ok, const QString& kind, const QString& path);
 
     MOXQtLib::MOXQCanvas* m_canvas = nullptr;
     std::unique_ptr<DesignerDocument> m_document;
