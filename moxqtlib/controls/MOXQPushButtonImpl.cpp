@@ -62,8 +62,6 @@ const MOXKeyTable& MOXQPushButtonImpl::keys()
         }),
         moxStateProperty<I>("Background", PropertyDef::FillStylePerState, moxFourStates(),
                             &I::setBackground, &I::getBackground),
-        // A theme restyles a button but never retitles it.
-        moxKey<I>("text", &I::captionToWrite, &I::setCaption).content(),
         moxKey<I>("iconPath", &I::getIconPath, &I::setIconPath).content(),
         moxKey<I>("hasIcon", &I::getUseIcon, &I::setUseIcon).omit(true),
         moxKey<I>("hotIconPath", &I::getHotIcon, &I::setHotIcon),
@@ -81,6 +79,11 @@ const MOXKeyTable& MOXQPushButtonImpl::keys()
         moxKey<I>("fadeDuration", &I::getFadeDuration, &I::setFadeDuration)
             .omitWhen([](int ms) { return ms == manager()->getButtonFadeDuration(); })
             .property("FadeDuration", PropertyDef::Integer),
+        // A theme restyles a button but never retitles it. Last in the property list, after the
+        // entries page designers have always had in that order.
+        moxKey<I>("text", &I::captionToWrite, &I::setCaption)
+            .content()
+            .property("Text", PropertyDef::Text),
         moxIconStyleKeys<I>(&I::m_iconStyle),
         moxKey<I>("txtX", &I::getTextOffsetX, &I::setTextOffsetX),
         moxKey<I>("txtY", &I::getTextOffsetY, &I::setTextOffsetY),

@@ -5,6 +5,7 @@
 #include "MOXQContainer.h"
 #include "MOXQStylePainter.h"
 #include "MOXQtLib.h"
+#include "MOXSerializeHook.h"
 
 #include <QPainter>
 #include <QScrollArea>
@@ -71,7 +72,7 @@ bool MOXQScrollViewImpl::serializeContent(Json::Value* value, bool read)
     IMOXQWidgetBase* control = moxControlOf(m_content);
     if (!control || control->getControlBase()->isInternal()) return true;
     Json::Value element(Json::objectValue);
-    control->serializeJsonValue(&element, false);
+    moxSerializeElement(m_content, control, element);
     MOXScrollBarLooks::childrenFor(*value).append(element);
     return true;
 }

@@ -3,8 +3,9 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXQResourceManager.h"
-#include "MOXQWidgetBase.h"
 #include "MOXQtLib.h"
+#include "MOXQWidgetBase.h"
+#include "MOXSerializeHook.h"
 
 #include <QPainter>
 #include <QVariant>
@@ -206,7 +207,7 @@ void MOXQWidgetBaseImpl::writeChildren(Json::Value& value) const
         IMOXQWidgetBase* child = qobject_cast<IMOXQWidgetBase*>(object);
         if (!child || child->getControlBase()->isInternal()) continue;
         Json::Value childValue(Json::objectValue);
-        child->serializeJsonValue(&childValue, false);
+        moxSerializeElement(static_cast<QWidget*>(object), child, childValue);
         children.append(childValue);
     }
     if (!children.empty()) value["child"] = children;

@@ -4,6 +4,7 @@
 #include "IMOXQWidgetBase.h"
 #include "MOXJson.h"
 #include "MOXPlatform.h"
+#include "MOXSerializeHook.h"
 #include "MOXThemeResScope.h"
 
 #include <QApplication>
@@ -143,7 +144,10 @@ QWidget* moxCreateControl(const QByteArray& typeName, const Json::Value& json, Q
         // Readers only read (every JSON accessor of the library is const), so the caller's
         // document is handed over as it is: copying each element with its subtree would cost
         // the square of the page's depth.
-        if (!json.isNull()) control->readJsonValue(const_cast<Json::Value*>(&json));
+        if (!json.isNull()) {
+            control->readJsonValue(const_cast<Json::Value*>(&json));
+            moxNotifyElementRead(widget, json);
+        }
     }
     return widget;
 }

@@ -7,6 +7,7 @@
 #include "MOXQPageBuild.h"
 #include "MOXQResourceManager.h"
 #include "MOXQtLib.h"
+#include "MOXSerializeHook.h"
 
 #include <QAbstractScrollArea>
 #include <QFile>
@@ -187,7 +188,7 @@ Json::Value moxPageToJson(const QWidget* window, const MOXPageWindowKeys& keys)
         IMOXQWidgetBase* control = object->isWidgetType() ? moxControlOf(object) : nullptr;
         if (!control || control->getControlBase()->isInternal()) continue;
         Json::Value element(Json::objectValue);
-        control->serializeJsonValue(&element, false);
+        moxSerializeElement(static_cast<QWidget*>(object), control, element);
         elements.append(element);
     }
     if (!elements.empty()) page["elements"] = elements;

@@ -105,29 +105,58 @@ bool MOXQCanvas::OpenJsonFile(const QString& path)
     m_dragStart.clear();
     RemoveAllSelected();
     if (m_current && m_current != open) m_current->hide();
-    if (!open) {
-        open = new MOXQCanvasWindow(this);
-        // The canvas edits the page: the window must not take the mouse for itself.
-        open->setAttribute(Qt::WA_TransparentForMouseEvents, true);
-        bool dbmax = false;
-        int dbheight = 35;
-        jsonReadBool(document, "dbmax", dbmax);
-        jsonReadInt(document, "dbheight", dbheight);
-        open->setDoubleClickMaximize(dbmax, dbheight);
-        // The document already read and checked: the file is not read a second time.
-        moxCreatePageFromJson(open, document);
-        hideControls(open);
-        const QFileInfo info(path);
-        open->setPageName(info.fileName());
-        open->setObjectName(info.fileName().section(QLatin1Char('.'), 0, 0));
-        open->setProperty("visibility", true);
-        m_pages.insert(path, open);
+    // The document already read and checked: the file is not read a second time.
+    showPage(open ? open : buildPage(path, document));
+    return true;
+}
+
+bool MOXQCanvas::OpenJsonDocument(const QString& path, const Json::Value& document)
+{
+    if (!document.isObject() || !document.isMember("elements")) return false;
+    m_state = StateIdle;
+    m_dragStart.clear();
+    RemoveAllSelected();
+    MOXQCanvasWindow* old = m_pages.value(path);
+    const QPoint scroll = old ? m_scroll.value(old) : QPoint();
+    if (old) {
+        if (m_current == old) m_current = nullptr;
+        forgetPage(old);
+        m_pages.remove(path);
+        delete old;
     }
-    m_current = open;
-    open->show();
+    if (m_current) m_current->hide();
+    MOXQCanvasWindow* page = buildPage(path, document);
+    m_scroll.insert(page, scroll);
+    showPage(page);
+    return true;
+}
+
+MOXQCanvasWindow* MOXQCanvas::buildPage(const QString& path, const Json::Value& document)
+{
+    auto* page = new MOXQCanvasWindow(this);
+    // The canvas edits the page: the window must not take the mouse for itself.
+    page->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    bool dbmax = false;
+    int dbheight = 35;
+    jsonReadBool(document, "dbmax", dbmax);
+    jsonReadInt(document, "dbheight", dbheight);
+    page->setDoubleClickMaximize(dbmax, dbheight);
+    moxCreatePageFromJson(page, document);
+    hideControls(page);
+    const QFileInfo info(path);
+    page->setPageName(info.fileName());
+    page->setObjectName(info.fileName().section(QLatin1Char('.'), 0, 0));
+    page->setProperty("visibility", true);
+    m_pages.insert(path, page);
+    return page;
+}
+
+void MOXQCanvas::showPage(MOXQCanvasWindow* window)
+{
+    m_current = window;
+    window->show();
     UpdateScrollBar();
     update();
-    return true;
 }
 
 bool MOXQCanvas::SavePage(const QString& path) const
@@ -231,6 +260,7 @@ QWidget* MOXQCanvas::newControl(const QString& typeName, QWidget* parent, const 
     ++m_counter;
     control->setGeometry(geometry.x(), geometry.y(), geometry.width(), geometry.height());
     update();
+    emit controlCreated(widget);
     return widget;
 }
 
@@ -264,17 +294,22 @@ void MOXQCanvas::AddSelectedControl(QWidget* widget)
     m_selection.append(widget);
     update();
     emit widgetSelected(widget);
+    emit selectionChanged();
 }
 
 void MOXQCanvas::RemoveSelected(QWidget* widget)
 {
-    if (m_selection.removeAll(widget) > 0) update();
+    if (m_selection.removeAll(widget) == 0) return;
+    update();
+    emit selectionChanged();
 }
 
 void MOXQCanvas::RemoveAllSelected()
 {
+    const bool had = !m_selection.isEmpty();
     m_selection.clear();
     update();
+    if (had) emit selectionChanged();
 }
 
 bool MOXQCanvas::isPageWindow(const QWidget* widget) const
@@ -374,8 +409,10 @@ void MOXQCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
     // A press on the selection that never moved is a click: it selects like any other.
     const bool click = m_state == StateClick || (m_state == StateDrag && !m_moved);
+    const bool edited = m_state == StateDrag && m_moved;
     m_state = StateIdle;
     m_dragStart.clear();
+    if (edited) emit editFinished();
     if (!click) return;
     QWidget* hit = widgetAtCanvasPoint(event->pos());
     if (!hit) return;
@@ -386,8 +423,13 @@ void MOXQCanvas::mouseReleaseEvent(QMouseEvent* event)
             AddSelectedControl(hit);
         return;
     }
+    // One change for the whole click: nothing watching sees an empty selection on the way.
+    QSignalBlocker quiet(this);
     m_selection.clear();
     AddSelectedControl(hit);
+    quiet.unblock();
+    emit widgetSelected(hit);
+    emit selectionChanged();
 }
 
 void MOXQCanvas::dragTo(const QPoint& pos, Qt::KeyboardModifiers modifiers)
@@ -492,14 +534,20 @@ void MOXQCanvas::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const QPoint inPage = event->pos() - m_current->pos();
-    QWidget* parent = m_current->HitTestWithChildren(inPage.x(), inPage.y());
-    if (!parent) parent = m_current;
-    const QPoint local = parent == m_current ? inPage : parent->mapFrom(m_current, inPage);
-    if (newControl(type.toString(), parent, QRect(local, QSize(100, 100))))
+    if (dropControl(type.toString(), event->pos()))
         event->acceptProposedAction();
     else
         event->ignore();
+}
+
+QWidget* MOXQCanvas::dropControl(const QString& typeName, const QPoint& pos)
+{
+    if (!m_current) return nullptr;
+    const QPoint inPage = pos - m_current->pos();
+    QWidget* parent = m_current->HitTestWithChildren(inPage.x(), inPage.y());
+    if (!parent) parent = m_current;
+    const QPoint local = parent == m_current ? inPage : parent->mapFrom(m_current, inPage);
+    return newControl(typeName, parent, QRect(local, QSize(100, 100)));
 }
 
 // --- scrolling ---
@@ -577,7 +625,16 @@ const QPixmap& MOXQCanvas::grabOf(QWidget* widget)
     if (grab.widget != widget || grab.pixmap.isNull() ||
         grab.pixmap.size() / grab.pixmap.devicePixelRatio() != size) {
         grab.widget = widget;
-        grab.pixmap = size.isEmpty() ? QPixmap() : widget->grab();
+        grab.pixmap = QPixmap();
+        if (!size.isEmpty()) {
+            // Without the window background a grab would paint under a transparent control:
+            // what shows through is its parent, painted first.
+            const qreal ratio = devicePixelRatioF();
+            grab.pixmap = QPixmap(size * ratio);
+            grab.pixmap.setDevicePixelRatio(ratio);
+            grab.pixmap.fill(Qt::transparent);
+            widget->render(&grab.pixmap, QPoint(), QRegion(), QWidget::DrawChildren);
+        }
     }
     return grab.pixmap;
 }

@@ -17,6 +17,10 @@
 
 class QScrollBar;
 
+namespace Json {
+class Value;
+}
+
 namespace MOXQtLib {
 
 // Where a point lies on the selection: inside, on an edge band or a corner, or nowhere.
@@ -52,6 +56,9 @@ public:
     // Shows the page opened from `path`, opening it first when needed; false when the file is
     // not a page. The selection is cleared: it belonged to the page shown before.
     bool OpenJsonFile(const QString& path);
+    // Shows a page built from `document` under `path`, replacing a page already open there
+    // (an editor restoring an earlier state); false when the document is not a page.
+    bool OpenJsonDocument(const QString& path, const Json::Value& document);
     // Writes the page opened from `path`; false (the old file kept) when none is open or the
     // file cannot be written whole.
     bool SavePage(const QString& path) const;
@@ -73,6 +80,9 @@ public:
     // named after its type and the canvas's counter. False with nothing selected or when the
     // type makes no control.
     bool createControl(const QString& typeName);
+    // What a drop does once its source named the type: a control of that type inside the
+    // deepest marked widget under the canvas point (else the page window), 100 x 100 there.
+    QWidget* dropControl(const QString& typeName, const QPoint& pos);
 
     // --- selection ---
     void AddSelectedControl(QWidget* widget);
@@ -96,6 +106,12 @@ public:
 
 signals:
     void widgetSelected(QWidget* widget);
+    // The selection list changed in any way (added, removed, emptied).
+    void selectionChanged();
+    // A control was made by createControl or by a drop.
+    void controlCreated(QWidget* widget);
+    // A mouse drag that moved or resized the selection has ended.
+    void editFinished();
 
 public slots:
     void scrollChanged(int value);
@@ -136,6 +152,8 @@ private:
                        const QRect& dirty);
     const QPixmap& grabOf(QWidget* widget);
     void forgetPage(MOXQCanvasWindow* window);
+    MOXQCanvasWindow* buildPage(const QString& path, const Json::Value& document);
+    void showPage(MOXQCanvasWindow* window);
     void updateSelectionArea();
 
     QMap<QString, QPointer<MOXQCanvasWindow>> m_pages;

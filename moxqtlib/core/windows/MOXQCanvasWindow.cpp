@@ -73,9 +73,14 @@ void MOXQCanvasWindow::setDoubleClickMaximize(bool on, int captionHeight)
 
 QString MOXQCanvasWindow::toJsonString() const
 {
+    return jsonWriteQString(toJson(), true);
+}
+
+Json::Value MOXQCanvasWindow::toJson() const
+{
     MOXPageWindowKeys keys = m_keys;
     keys.trans = keys.trans || testAttribute(Qt::WA_TranslucentBackground);
-    return jsonWriteQString(moxPageToJson(this, keys), true);
+    return moxPageToJson(this, keys);
 }
 
 QWidget* MOXQCanvasWindow::HitTestWithChildren(int x, int y) const

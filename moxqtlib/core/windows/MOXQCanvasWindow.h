@@ -45,6 +45,7 @@ public:
 
     // The page document: size, window keys and every child control.
     QString toJsonString() const;
+    Json::Value toJson() const;
 
     // The deepest child widget marked visible ("visibility") under (x, y) in window
     // coordinates, or null when the point is on no child.
