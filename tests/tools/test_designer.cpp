@@ -385,6 +385,18 @@ TEST(Designer, OneSelectionShortcutsPreviewAndThemes)
     EXPECT_TRUE(press(QKeySequence(Qt::CTRL | Qt::Key_Y)));
     window.undoStack()->undo();
 
+    // A double click in the palette adds inside the selected control, as one step (undo
+    // rebuilt the page: its controls are new widgets).
+    panel = window.canvas()->findChild<QWidget*>(QStringLiteral("panel"));
+    ASSERT_NE(panel, nullptr);
+    window.canvas()->AddSelectedControl(panel);
+    emit window.palette()->itemDoubleClicked(
+        window.palette()->item(window.palette()->rowOf(QStringLiteral("qtlabel"))));
+    ASSERT_EQ(window.canvas()->selectedWidgets().size(), 1);
+    EXPECT_EQ(window.canvas()->selectedWidgets().first()->parentWidget(), panel);
+    window.undoStack()->undo();
+    EXPECT_EQ(window.document()->document(), original);
+
     // The preview runs the page as it stands: real, visible controls.
     window.setPreview(true);
     ASSERT_NE(window.previewPage(), nullptr);
@@ -402,5 +414,16 @@ TEST(Designer, OneSelectionShortcutsPreviewAndThemes)
     EXPECT_EQ(window.undoStack()->count(), steps);
     EXPECT_FALSE(window.loadTheme(dir + "/no-such-theme"));
     EXPECT_TRUE(window.lastMessage().contains(QStringLiteral("no-such-theme")));
+
+    // The project's styles are saved where asked, or a message says why not.
+    const QString project = dir + "/project";
+    ASSERT_TRUE(testsupport::writeFile(project + "/style.json",
+                                       R"({"style": [{"type": 1, "name": "projectFill",
+                                           "drawImg": false, "clr": "FF010203"}]})"));
+    ASSERT_TRUE(window.setProjectFolder(project));
+    ASSERT_TRUE(window.saveProjectStyle(dir + "/saved-style.json"));
+    EXPECT_EQ(parseFile(dir + "/saved-style.json")["style"][0]["name"].asString(), "projectFill");
+    EXPECT_FALSE(window.saveProjectStyle(path + "/style.json"));
+    EXPECT_TRUE(window.lastMessage().contains(QStringLiteral("Cannot save the project style")));
     EXPECT_EQ(window.document()->document(), original);
 }
