@@ -541,6 +541,7 @@ void DesignerWindow::commit(const QString& text, const QString& mergeKey)
                                   mergeKey);
     m_committed = after;
     m_undo.push(edit);
+    if (isPreview()) setPreview(true);
 }
 
 void DesignerWindow::shown(const DesignerEdit::State& state)
