@@ -1,5 +1,5 @@
 // The designer canvas: hit zones of the selection, move and resize with snapping and the
-// Shift lock, selection by click, pages opened, renamed, removed and saved.
+// Shift lock, selection by click, pages opened, renamed, removed, replaced and saved, drops.
 
 #include "MOXQCanvas.h"
 #include "MOXQCanvasWindow.h"
@@ -244,4 +244,46 @@ TEST(Canvas, ScrollBarsFollowThePage)
     // Clicks land on the control under the scrolled page.
     testsupport::click(c.canvas.get(), QPoint(210 - 150, 110 + 100));
     EXPECT_EQ(c.canvas->selectedWidgets(), QList<QWidget*>{c.widget("b")});
+}
+
+TEST(Canvas, TransparentControlsDropsSignalsAndReplacedPages)
+{
+    Canvas c;
+    // A label paints no background: the canvas shows what lies under it, not a window colour.
+    const QImage shot = c.canvas->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(22, 22), shot.pixelColor(15, 15));
+
+    // A drop lands 100 x 100 at the point, inside the control under it.
+    QWidget* dropped = c.canvas->dropControl(QStringLiteral("qtbutton"), QPoint(300, 250));
+    ASSERT_NE(dropped, nullptr);
+    EXPECT_EQ(dropped->parentWidget(), c.widget("root"));
+    EXPECT_EQ(dropped->geometry(), QRect(300, 250, 100, 100));
+    EXPECT_EQ(c.canvas->dropControl(QStringLiteral("nosuchtype"), QPoint(5, 5)), nullptr);
+
+    // One selection change per click; none when nothing changes; a finished drag is told.
+    int changes = 0, edits = 0;
+    QObject::connect(c.canvas.get(), &MOXQCanvas::selectionChanged, [&] { ++changes; });
+    QObject::connect(c.canvas.get(), &MOXQCanvas::editFinished, [&] { ++edits; });
+    c.canvas->RemoveAllSelected();
+    c.canvas->RemoveAllSelected();
+    EXPECT_EQ(changes, 0);
+    drag(c.canvas.get(), {210, 110}, {0, 0}, 1);
+    EXPECT_EQ(changes, 1);
+    drag(c.canvas.get(), {210, 110}, {10, 0});
+    EXPECT_EQ(c.widget("b")->x(), 210);
+    EXPECT_EQ(edits, 1);
+    EXPECT_EQ(changes, 1);
+
+    // A page replaced from a document keeps its place; a document that is no page changes
+    // nothing.
+    Json::Value document;
+    ASSERT_TRUE(jsonParse(std::string(kPage), document));
+    document["elements"][0]["child"].resize(1);
+    EXPECT_FALSE(c.canvas->OpenJsonDocument(c.path, Json::Value(Json::arrayValue)));
+    EXPECT_NE(c.widget("c"), nullptr);
+    ASSERT_TRUE(c.canvas->OpenJsonDocument(c.path, document));
+    EXPECT_EQ(c.canvas->pagePaths(), QStringList{c.path});
+    EXPECT_NE(c.widget("a"), nullptr);
+    EXPECT_EQ(c.widget("c"), nullptr);
+    EXPECT_TRUE(c.canvas->selectedWidgets().isEmpty());
 }
