@@ -303,12 +303,12 @@ QWidget* DesignerWindow::buildCanvasArea()
 bool DesignerWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto it = m_bars.find(watched);
-    if (it == m_bars.end() || !it->panel) return QMainWindow::eventFilter(watched, event);
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (it == m_bars.end() || !it->panel || (!press && event->type() != QEvent::MouseMove))
+        return QMainWindow::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    const int pos = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove
-                        ? (it->horizontal ? mouse->globalPos().x() : mouse->globalPos().y())
-                        : 0;
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    const int pos = it->horizontal ? mouse->globalPos().x() : mouse->globalPos().y();
+    if (press && mouse->button() == Qt::LeftButton) {
         it->startPos = pos;
         it->startSize = it->horizontal ? it->panel->width() : it->panel->height();
         return true;
