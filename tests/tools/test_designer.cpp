@@ -385,6 +385,13 @@ TEST(Designer, OneSelectionShortcutsPreviewAndThemes)
     EXPECT_TRUE(press(QKeySequence(Qt::CTRL | Qt::Key_Y)));
     window.undoStack()->undo();
 
+    // Palette rows read as people name controls; two types called "Slider" are told apart.
+    DesignerPalette* palette = window.palette();
+    EXPECT_EQ(palette->item(palette->rowOf(QStringLiteral("qtswitch")))->text(),
+              QStringLiteral("Slider (switch)"));
+    EXPECT_EQ(palette->item(0)->text(), QStringLiteral("BarChart"));
+    EXPECT_EQ(palette->rowOf(QStringLiteral("Window")), -1);
+
     // A double click in the palette adds inside the selected control, as one step (undo
     // rebuilt the page: its controls are new widgets).
     panel = window.canvas()->findChild<QWidget*>(QStringLiteral("panel"));

@@ -3,6 +3,7 @@
 #include "MOXQtLib.h"
 
 #include <QDrag>
+#include <QHash>
 #include <QKeyEvent>
 #include <QListWidgetItem>
 #include <QMimeData>
@@ -32,15 +33,27 @@ DesignerPalette::DesignerPalette(QWidget* parent) : MOXQList(parent)
     setDragDropMode(QAbstractItemView::DragOnly);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setToolTip(QString());
+    QVector<QPair<QByteArray, const ControlInfo*>> infos;
+    QHash<QByteArray, int> shared;
     for (const QByteArray& type : moxGetListedControlTypes()) {
         const ControlInfo* info = moxGetControlInfo(QString::fromUtf8(type));
         if (!info || type == kWindowType) continue;
-        const QString name = QString::fromUtf8(info->displayName);
+        infos.append({type, info});
+        ++shared[info->displayName];
+    }
+    for (const auto& [type, info] : infos) {
+        // Two types may share a display name (a switch calls itself "Slider"): the short name
+        // tells them apart.
+        QString name = QString::fromUtf8(info->displayName);
+        if (shared.value(info->displayName) > 1)
+            name += QStringLiteral(" (%1)").arg(QString::fromUtf8(info->shortName));
         auto* item = new QListWidgetItem(iconFor(type, name), name, this);
         item->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(info->description),
                                                        QString::fromUtf8(type)));
         item->setData(kTypeRole, QString::fromUtf8(type));
     }
+    // People look for "Button", not for "qtbutton".
+    sortItems(Qt::AscendingOrder);
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         emit addRequested(item->data(kTypeRole).toString());
     });
