@@ -273,11 +273,13 @@ TEST(Designer, DropMoveResizeEditUndoRedoSave)
     EXPECT_EQ(again.document()->document(), edited);
     EXPECT_EQ(again.recentFiles().value(0), QFileInfo(path).absoluteFilePath());
 
-    // Deleting is a step too.
+    // Deleting is a step too; undone, the deleted control is selected again.
     window.deleteSelection();
     EXPECT_EQ(window.canvas()->findChild<MOXQPushButton*>(), nullptr);
     window.undoStack()->undo();
     EXPECT_EQ(window.document()->document(), edited);
+    auto* back = window.canvas()->findChild<MOXQPushButton*>();
+    EXPECT_EQ(window.canvas()->selectedWidgets(), QList<QWidget*>{back});
 }
 
 TEST(Designer, FailuresLeaveThePageAndTheFiles)

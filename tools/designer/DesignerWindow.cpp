@@ -598,7 +598,10 @@ void DesignerWindow::controlCreated(QWidget* widget)
     const ControlInfo* info = nullptr;
     if (IMOXQWidgetBase* control = moxControlOf(widget))
         info = moxGetControlInfo(control->getTypeName());
+    // Undo gives back the selection before the step, counted among the controls of then.
+    const QVector<int> before = m_committed.selection;
     selectWidgets({widget});
+    m_committed.selection = before;
     m_canvas->invalidateAll();
     commit(tr("Add %1").arg(info ? QString::fromUtf8(info->displayName) : widget->objectName()));
 }
@@ -609,7 +612,9 @@ void DesignerWindow::deleteSelection()
     if (doomed.isEmpty()) return;
     const QString text = doomed.size() == 1 ? tr("Delete %1").arg(doomed.first()->objectName())
                                             : tr("Delete %1 controls").arg(doomed.size());
+    const QVector<int> before = m_committed.selection;
     m_canvas->RemoveAllSelected();
+    m_committed.selection = before;
     for (QWidget* widget : doomed)
         delete widget;
     m_canvas->invalidateAll();
