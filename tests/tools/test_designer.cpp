@@ -175,6 +175,7 @@ TEST(Designer, ExamplePagesSaveAsTheyWereRead)
     for (const char* name : {"dashboard.json", "controls.json"}) {
         const QString original = kSource + "/examples/pages/" + name;
         ASSERT_TRUE(window.openPage(original)) << name;
+        EXPECT_EQ(window.document()->lostElements(), 0) << name;
         const QString saved = dir + "/" + name;
         ASSERT_TRUE(window.savePageAs(saved)) << name;
         EXPECT_EQ(parseFile(saved), parseFile(original)) << name;
@@ -313,6 +314,16 @@ TEST(Designer, FailuresLeaveThePageAndTheFiles)
         EXPECT_EQ(window.document()->document(), open) << b.file;
         EXPECT_EQ(window.document()->path(), QFileInfo(path).absoluteFilePath());
     }
+    // A page with elements no control can be made of opens, and says what a save would drop.
+    const QString gaps = dir + "/gaps.json";
+    ASSERT_TRUE(testsupport::writeFile(
+        gaps, R"({"elements": [{"type": "qtcontainer", "child": [{"type": "qtnosuch"},
+                  {"type": "qtlabel", "child": [{"type": "alsonot"}]}]}]})"));
+    EXPECT_TRUE(window.openPage(gaps));
+    EXPECT_TRUE(window.lastMessage().startsWith(QStringLiteral("2 element(s)")))
+        << qPrintable(window.lastMessage());
+    ASSERT_TRUE(window.openPage(path));
+
     auto* box = window.findChild<QMessageBox*>(QStringLiteral("designerMessage"));
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());

@@ -4,6 +4,7 @@
 #include "MOXJson.h"
 #include "MOXQCanvas.h"
 #include "MOXQCanvasWindow.h"
+#include "MOXQPageFile.h"
 #include "MOXQWidgetBase.h"
 
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QObject>
 #include <QSaveFile>
 #include <QWidget>
+
+#include <algorithm>
 
 using namespace MOXQtLib;
 
@@ -20,6 +23,19 @@ bool isControl(QWidget* widget)
 {
     IMOXQWidgetBase* control = moxControlOf(widget);
     return control && !control->getControlBase()->isInternal();
+}
+
+// The elements a document describes as controls (a scroll area's bar looks are not).
+int describedControls(const Json::Value& list)
+{
+    if (!list.isArray()) return 0;
+    int count = 0;
+    for (const Json::Value& element : list) {
+        if (!element.isObject() || !element["type"].isString() || moxIsScrollBarElement(element))
+            continue;
+        count += 1 + describedControls(element["child"]);
+    }
+    return count;
 }
 
 void collect(QWidget* parent, QList<QWidget*>& out)
@@ -60,10 +76,17 @@ bool DesignerDocument::open(const QString& path, QString* error)
         if (error) *error = file.exists() ? file.errorString() : QObject::tr("no such file");
         return false;
     }
+    // Page files are small; anything this large is not one, and must not take the memory.
+    constexpr qint64 kLargest = 64 * 1024 * 1024;
+    if (file.size() > kLargest) {
+        if (error) *error = QObject::tr("the file is larger than 64 MB");
+        return false;
+    }
     Json::Value document;
     if (!parsePage(file.readAll(), document, error)) return false;
     m_path = QFileInfo(path).absoluteFilePath();
     show(document);
+    m_lost = std::max(0, describedControls(document["elements"]) - int(controls().size()));
     return true;
 }
 

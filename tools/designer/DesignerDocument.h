@@ -29,6 +29,9 @@ public:
     // Reads and shows a page file. False with `error` set when it cannot be read or is not a
     // JSON object with an "elements" array.
     bool open(const QString& path, QString* error);
+    // After open: how many of the page's elements made no control (unknown types, nesting
+    // too deep); a save leaves them out.
+    int lostElements() const { return m_lost; }
     // An empty page: one container filling an 800 x 600 window, not yet saved anywhere.
     void newPage();
     // Writes the document as indented UTF-8; the old file stays unless the new one was
@@ -58,6 +61,7 @@ private:
     QPointer<MOXQtLib::MOXQCanvas> m_canvas;
     DesignerKeyKeeper m_keeper;
     QString m_path;
+    int m_lost = 0;
     // The canvas files pages by path; the edited page always sits under this one.
     const QString m_canvasKey = QStringLiteral("page.json");
 };

@@ -351,6 +351,13 @@ bool DesignerWindow::openPage(const QString& path)
     startDocument();
     addRecent(m_document->path());
     statusBar()->showMessage(tr("Opened %1").arg(m_document->path()), 4000);
+    if (const int lost = m_document->lostElements())
+        report(tr("Page Opened With Gaps"),
+               tr("%1 element(s) of \"%2\" could not be created (an unknown type, or nested too "
+                  "deep) and are not shown; saving the page leaves them out.")
+                   .arg(lost)
+                   .arg(QDir::toNativeSeparators(path)),
+               true);
     return true;
 }
 
