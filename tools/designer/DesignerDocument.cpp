@@ -85,7 +85,7 @@ bool DesignerDocument::open(const QString& path, QString* error)
     Json::Value document;
     if (!parsePage(file.readAll(), document, error)) return false;
     m_path = QFileInfo(path).absoluteFilePath();
-    show(document);
+    restore(document);
     m_lost = std::max(0, describedControls(document["elements"]) - int(controls().size()));
     return true;
 }
@@ -100,7 +100,7 @@ void DesignerDocument::newPage()
     root["name"] = "root";
     document["elements"].append(root);
     m_path.clear();
-    show(document);
+    restore(document);
 }
 
 bool DesignerDocument::save(const QString& path, QString* error)
@@ -120,11 +120,6 @@ bool DesignerDocument::save(const QString& path, QString* error)
 }
 
 void DesignerDocument::restore(const Json::Value& document)
-{
-    show(document);
-}
-
-void DesignerDocument::show(const Json::Value& document)
 {
     if (!m_canvas) return;
     m_keeper.beginRead(document);

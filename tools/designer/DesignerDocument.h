@@ -56,8 +56,6 @@ public:
     static bool parsePage(const QByteArray& text, Json::Value& document, QString* error);
 
 private:
-    void show(const Json::Value& document);
-
     QPointer<MOXQtLib::MOXQCanvas> m_canvas;
     DesignerKeyKeeper m_keeper;
     QString m_path;

@@ -32,9 +32,6 @@ public:
     int id() const override { return m_mergeKey.isEmpty() ? -1 : 1; }
     bool mergeWith(const QUndoCommand* other) override;
 
-    const State& before() const { return m_before; }
-    const State& after() const { return m_after; }
-
 private:
     void show(const State& state);
 
